@@ -2,9 +2,7 @@
 
 #include <utility>
 
-#include "platform/Assertion.h"
 #include "platform/TableDesTextes.h"
-#include "rules/TablesDesCartes.h"
 
 template <std::size_t... I>
 constexpr std::array<Carte, 36> fabriqueLesCartes(std::index_sequence<I...>) {
@@ -31,16 +29,6 @@ std::string Carte::getNom() const { return formate(532, nomPosition(position_), 
 
 std::string Carte::getIdentifiant() const {
     return std::to_string(int(couleur_)) + "_" + std::to_string(int(position_));
-}
-
-int Carte::getPoints(Atout atout) const { return tables::points[valeur(atout) & 7][tag_]; }
-
-int Carte::getForce(Atout atout) const { return tables::force[valeur(atout) & 7][tag_]; }
-
-bool Carte::estPlusForteQue(const Carte& carte, Atout atout) const {
-    if (couleur_ != carte.couleur_) return couleur_ == valeur(atout) && carte.couleur_ != valeur(atout);
-    TW_ASSERT(position_ != carte.position_, "Carte");
-    return getForce(atout) > carte.getForce(atout);
 }
 
 int Carte::valeurPourChoixAtout(Atout atout) const {

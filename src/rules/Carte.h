@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Assertion.h"
 #include "rules/Atout.h"
+#include "rules/TablesDesCartes.h"
 
 // One of the 36 cards of the Swiss pack, as the rules see it. Exactly 36 cards exist, for the
 // whole program; everything else refers to them, so two references denote the same card exactly
@@ -45,10 +47,15 @@ public:
     // "4_11": suit and rank values; names the picture file and the card inside event texts.
     std::string getIdentifiant() const;
 
-    int getPoints(Atout atout) const;
+    int getPoints(Atout atout) const { return tables::points[valeur(atout) & 7][tag_]; }
     // Strength within the suit, 1 (weakest) to 9 (strongest).
-    int getForce(Atout atout) const;
-    bool estPlusForteQue(const Carte& carte, Atout atout) const;
+    int getForce(Atout atout) const { return tables::force[valeur(atout) & 7][tag_]; }
+    // Only a trump beats a card of another suit; within a suit the stronger card wins.
+    bool estPlusForteQue(const Carte& carte, Atout atout) const {
+        if (couleur_ != carte.couleur_) return couleur_ == valeur(atout) && carte.couleur_ != valeur(atout);
+        TW_ASSERT(position_ != carte.position_, "Carte");
+        return getForce(atout) > carte.getForce(atout);
+    }
     // Weight of the card when a computer player weighs a hand for a mode.
     int valeurPourChoixAtout(Atout atout) const;
     std::string texteInformation(Atout atout) const;

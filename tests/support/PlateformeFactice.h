@@ -1,0 +1,58 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Plateforme.h"
+
+// The tests' platform: a virtual clock, timers that fire when the clock is advanced past them,
+// message boxes recorded with scripted answers (Yes/OK unless told otherwise). Installed for the
+// lifetime of the object.
+class PlateformeFactice : public Plateforme {
+public:
+    struct Boite {
+        std::string genre;  // "information", "question", "avertissement", "erreur"
+        std::string texte;
+        std::string titre;
+    };
+
+    PlateformeFactice();
+    ~PlateformeFactice() override;
+
+    std::unique_ptr<Minuterie> creeMinuterie(std::function<void()> action) override;
+    void traiteMessagesEnAttente() override { ++messagesTraites; }
+    void attend(int millisecondes) override { avance(millisecondes); }
+    std::chrono::steady_clock::time_point maintenant() const override { return origine_ + horloge_; }
+    std::tm heureLocale() const override { return heureLocale_; }
+    std::string nomDUtilisateur() const override { return nomDUtilisateur_; }
+    void information(const std::string& texte, const std::string& titre) override;
+    bool question(const std::string& texte, const std::string& titre) override;
+    bool avertissement(const std::string& texte, const std::string& titre) override;
+    void erreur(const std::string& texte) override;
+
+    // Moves the virtual clock forward, firing every timer that falls due, in time order.
+    void avance(int millisecondes);
+    // Fires whatever is due until no timer runs (a periodic timer stops this after `limite` ms).
+    void avanceJusquAuRepos(int limiteMs = 600000);
+    std::chrono::milliseconds ecoule() const { return horloge_; }
+    int minuteriesActives() const;
+
+    std::vector<Boite> boites;
+    std::deque<bool> reponses;  // answers to the next questions and warnings; empty = Yes/OK
+    // Called when a box is shown, before it returns (a test may act "while the box is open").
+    std::function<void(const Boite&)> pendantLaBoite;
+    int messagesTraites = 0;
+    std::string nomDUtilisateur_ = "testeur";
+    std::tm heureLocale_{};
+
+private:
+    class MinuterieFactice;
+    bool reponds(const Boite& boite);
+
+    std::chrono::steady_clock::time_point origine_{};
+    std::chrono::milliseconds horloge_{0};
+    std::vector<MinuterieFactice*> minuteries_;
+};

@@ -4,6 +4,7 @@
 
 #include "platform/Assertion.h"
 #include "platform/Exception.h"
+#include "platform/Plateforme.h"
 #include "table/SpacesSeparatedString.h"
 
 namespace {
@@ -15,6 +16,8 @@ constexpr int TT = 70;
 
 constexpr std::int32_t evenize(std::int32_t x) { return x & (MM - 2); }
 constexpr bool is_odd(std::int32_t x) { return (x & 1) != 0; }
+
+std::int32_t graineDeLHorloge() { return KnuthRandom::graineDeLHeure(Plateforme::courante().heureLocale()); }
 
 }  // namespace
 
@@ -65,11 +68,6 @@ void KnuthRanArray::ran_array(std::int32_t aa[], int n) {
     for (; i < KK; i++, j++) ran_x_[i] = mod_diff(aa[j - KK], ran_x_[i - LL]);
 }
 
-std::tm KnuthRandom::heureLocale() {
-    const std::time_t maintenant = std::time(nullptr);
-    return *std::localtime(&maintenant);
-}
-
 std::int32_t KnuthRandom::graineDeLHeure(const std::tm& heure) {
     const auto date = static_cast<std::uint32_t>((heure.tm_year + 1900 - 1980) * 512 + (heure.tm_mon + 1) * 32 +
                                                  heure.tm_mday);
@@ -77,9 +75,7 @@ std::int32_t KnuthRandom::graineDeLHeure(const std::tm& heure) {
     return static_cast<std::int32_t>((date << 16) | (temps & 0xFFFF));
 }
 
-KnuthRandom::KnuthRandom(bool graineFixe, Horloge horloge) : horloge_(horloge) {
-    genere(graineFixe ? 0 : graineDeLHeure(horloge_()), 0);
-}
+KnuthRandom::KnuthRandom(bool graineFixe) { genere(graineFixe ? 0 : graineDeLHorloge(), 0); }
 
 int KnuthRandom::tire(int n) {
     TW_ASSERT(n >= 1, "KnuthRandom");
@@ -89,7 +85,7 @@ int KnuthRandom::tire(int n) {
     return (j < KK ? valeurs_[j] : calcule(j)) % n;
 }
 
-void KnuthRandom::resemeHorloge() { genere(graineDeLHeure(horloge_()), positionInArray_); }
+void KnuthRandom::resemeHorloge() { genere(graineDeLHorloge(), positionInArray_); }
 
 void KnuthRandom::reinitialise() {
     nbDonnes_ = 0;
@@ -118,10 +114,24 @@ std::string KnuthRandom::save() const {
 void KnuthRandom::genere(std::int32_t graine, std::int32_t position) {
     KnuthRanArray etat;
     etat.ran_start(graine);
-    const auto& debut = etat.ran_x();
-    std::copy(debut.begin(), debut.end(), valeurs_.begin());
-    premiereValeur_ = debut[0];
+    premiereValeur_ = etat.ran_x()[0];
     graine_ = graine;
-    for (std::int32_t j = KK; j < position; ++j) calcule(j);
+    // ran_array goes on where its last call stopped and leaves the next 100 entries in ran_x, so
+    // whole batches bring ran_x to the 100 entries just before the position.
+    const std::int32_t passees = position - KK >= KK ? position - KK : 0;
+    passe(etat, passees);
+    for (int i = 0; i < KK; ++i) valeurs_[(passees + i) & MASQUE_RECENTS] = etat.ran_x()[i];
+    for (std::int32_t j = passees + KK; j < position; ++j) calcule(j);
     positionInArray_ = position;
+}
+
+void KnuthRandom::passe(KnuthRanArray& etat, std::int32_t combien) {
+    constexpr int LOT = 1024;
+    std::int32_t lot[2 * LOT];
+    // Every batch but the last is LOT long and the last one at least LOT: ran_array needs 100.
+    while (combien > 0) {
+        const int n = combien >= 2 * LOT ? LOT : combien;
+        etat.ran_array(lot, n);
+        combien -= n;
+    }
 }

@@ -40,15 +40,13 @@ class KnuthRandom : public LoadSaveElement {
 public:
     static constexpr std::int32_t MAX_SIZE = 1048575;
 
-    // The local date and time, given to the constructor so that tests choose the seed.
-    using Horloge = std::tm (*)();
-    static std::tm heureLocale();
     // The MS-DOS file date and time: (year - 1980) * 512 + month * 32 + day in the high 16 bits,
     // hour * 2048 + minute * 32 + seconds / 2 in the low ones. It changes every two seconds.
     static std::int32_t graineDeLHeure(const std::tm& heure);
 
-    // A fixed generator starts from seed 0 (the computer players); the table's from the clock.
-    explicit KnuthRandom(bool graineFixe, Horloge horloge = heureLocale);
+    // A fixed generator starts from seed 0 (the computer players); the table's from the local
+    // date and time of the platform.
+    explicit KnuthRandom(bool graineFixe);
 
     // The next number in 0 .. n-1, n >= 1.
     int tire(int n);
@@ -68,6 +66,8 @@ private:
 
     // Restarts the buffer of a seed and replays it up to the position.
     void genere(std::int32_t graine, std::int32_t position);
+    // Takes that many entries, at least 100, from the generator.
+    static void passe(KnuthRanArray& etat, std::int32_t combien);
     std::int32_t calcule(std::int32_t j) {
         return valeurs_[j & MASQUE_RECENTS] = KnuthRanArray::mod_diff(valeurs_[(j - KnuthRanArray::KK) & MASQUE_RECENTS],
                                                                        valeurs_[(j - KnuthRanArray::LL) & MASQUE_RECENTS]);
@@ -80,5 +80,4 @@ private:
     std::int32_t graine_ = 0;
     std::int32_t nbDonnes_ = 0;
     std::int32_t positionInArray_ = 0;
-    Horloge horloge_;
 };

@@ -6,15 +6,12 @@
 #include "platform/Exception.h"
 #include "rules/KnuthRandom.h"
 #include "support/AssertionsRelevees.h"
+#include "support/PlateformeFactice.h"
 
 namespace {
 
 constexpr int MM = KnuthRanArray::MM;
 constexpr int MAX_SIZE = KnuthRandom::MAX_SIZE;
-
-// The clock the generators read in these tests.
-std::tm heureDuTest{};
-std::tm horlogeDuTest() { return heureDuTest; }
 
 std::tm heure(int annee, int mois, int jour, int h, int m, int s) {
     std::tm t{};
@@ -85,8 +82,9 @@ TEST(KnuthRandom, StreamsExactlyTheBufferAndRegeneratesFromItsFirstNumber) {
 
 TEST(KnuthRandom, FixedGeneratorsDrawTheSameNumbers) {
     // A fixed generator does not read the clock.
-    heureDuTest = heure(2024, 3, 15, 13, 45, 58);
-    KnuthRandom a(true, horlogeDuTest);
+    PlateformeFactice plateforme;
+    plateforme.heureLocale_ = heure(2024, 3, 15, 13, 45, 58);
+    KnuthRandom a(true);
     KnuthRandom b(true);
     EXPECT_EQ(tireVarie(a, 5000), tireVarie(b, 5000));
 }
@@ -110,20 +108,22 @@ TEST(KnuthRandom, PacksTheLocalTimeAsAnMsDosDateAndTime) {
     // From 2044 on the seed's top bit is set.
     EXPECT_EQ(KnuthRandom::graineDeLHeure(heure(2045, 1, 1, 0, 0, 0)), static_cast<std::int32_t>(0x82210000u));
 
-    heureDuTest = heure(2024, 3, 15, 13, 45, 58);
-    KnuthRandom g(false, horlogeDuTest);
+    PlateformeFactice plateforme;
+    plateforme.heureLocale_ = heure(2024, 3, 15, 13, 45, 58);
+    KnuthRandom g(false);
     EXPECT_EQ(g.save(), texte(0, 0x586F6DBD, 0));
     const std::vector<std::int32_t> attendu = tampon(0x586F6DBD);
     EXPECT_EQ(tireBrut(g, 300), std::vector<std::int32_t>(attendu.begin(), attendu.begin() + 300));
 }
 
 TEST(KnuthRandom, ReseedingFromTheClockKeepsThePosition) {
-    heureDuTest = heure(2024, 3, 15, 13, 45, 58);
-    KnuthRandom g(false, horlogeDuTest);
+    PlateformeFactice plateforme;
+    plateforme.heureLocale_ = heure(2024, 3, 15, 13, 45, 58);
+    KnuthRandom g(false);
     tireBrut(g, 500);
-    heureDuTest = heure(2024, 3, 15, 20, 1, 2);
+    plateforme.heureLocale_ = heure(2024, 3, 15, 20, 1, 2);
     g.resemeHorloge();
-    const std::int32_t graine = KnuthRandom::graineDeLHeure(heureDuTest);
+    const std::int32_t graine = KnuthRandom::graineDeLHeure(plateforme.heureLocale_);
     EXPECT_EQ(g.save(), texte(500, graine, 0));
     const std::vector<std::int32_t> attendu = tampon(graine);
     EXPECT_EQ(tireBrut(g, 300), std::vector<std::int32_t>(attendu.begin() + 500, attendu.begin() + 800));
@@ -142,7 +142,7 @@ TEST(KnuthRandom, ReinitialiseRestartsTheBufferAndTheDealCount) {
 
 // The saved text brings any generator, here a fresh one with another seed, to the same numbers.
 TEST(KnuthRandom, LoadingTheSavedTextReplaysTheSameNumbers) {
-    for (const int avance : {0, 50, 99, 100, 127, 128, 12345, MAX_SIZE - 500, MAX_SIZE}) {
+    for (const int avance : {0, 50, 99, 100, 127, 128, 199, 200, 2147, 2148, 12345, MAX_SIZE - 500, MAX_SIZE}) {
         KnuthRandom g(true);
         tireVarie(g, avance);
         g.compteDonne();
@@ -153,8 +153,9 @@ TEST(KnuthRandom, LoadingTheSavedTextReplaysTheSameNumbers) {
         EXPECT_EQ(g.save(), etat) << avance;
         EXPECT_EQ(tireVarie(g, 1000), suite) << avance;
 
-        heureDuTest = heure(2030, 7, 4, 9, 30, 12);
-        KnuthRandom autre(false, horlogeDuTest);
+        PlateformeFactice plateforme;
+        plateforme.heureLocale_ = heure(2030, 7, 4, 9, 30, 12);
+        KnuthRandom autre(false);
         autre.load(etat);
         EXPECT_EQ(tireVarie(autre, 1000), suite) << avance;
     }

@@ -1,7 +1,5 @@
 #include "rules/KnuthRandom.h"
 
-#include <algorithm>
-
 #include "platform/Assertion.h"
 #include "platform/Exception.h"
 #include "platform/Plateforme.h"
@@ -128,7 +126,7 @@ void KnuthRandom::genere(std::int32_t graine, std::int32_t position) {
 void KnuthRandom::passe(KnuthRanArray& etat, std::int32_t combien) {
     constexpr int LOT = 1024;
     std::int32_t lot[2 * LOT];
-    // Every batch but the last is LOT long and the last one at least LOT: ran_array needs 100.
+    // Batches of LOT while two remain, then the rest at once: each holds the 100 ran_array needs.
     while (combien > 0) {
         const int n = combien >= 2 * LOT ? LOT : combien;
         etat.ran_array(lot, n);

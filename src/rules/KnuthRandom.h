@@ -66,7 +66,7 @@ private:
 
     // Restarts the buffer of a seed and replays it up to the position.
     void genere(std::int32_t graine, std::int32_t position);
-    // Takes that many entries, at least 100, from the generator.
+    // Takes that many entries (none, or at least 100) from the generator.
     static void passe(KnuthRanArray& etat, std::int32_t combien);
     std::int32_t calcule(std::int32_t j) {
         return valeurs_[j & MASQUE_RECENTS] = KnuthRanArray::mod_diff(valeurs_[(j - KnuthRanArray::KK) & MASQUE_RECENTS],

@@ -1,0 +1,43 @@
+#include "table/PanelDeCartesRamassees.h"
+
+#include "platform/TableDesTextes.h"
+#include "table/DimensionsCarte.h"
+
+namespace {
+constexpr int TOP_PREMIERE_CARTE = 2;
+constexpr int DECALAGE_PILE = 2;
+// Each step of depth is four cards further down the pile than the one before, so the pile
+// thickens quickly at first and slowly once the deal is well under way.
+constexpr std::size_t CARTES_PAR_PAS = 4;
+}  // namespace
+
+void PanelDeCartesRamassees::afficheEquipe(const std::string& nom1, const std::string& nom2, std::int32_t scoreMaxi,
+                                           std::int32_t nbRestant) {
+    libelles_[Nom1] = nom1;
+    libelles_[Nom2] = nom2;
+    libelles_[LigneMaxi] = scoreMaxi == SCORE_MAXI_CONCOURS ? formate(2308, nbRestant) : formate(2305, scoreMaxi);
+    signale();
+}
+
+void PanelDeCartesRamassees::affichePoints(std::int32_t pointsDonne, std::int32_t pointsAnnonces, std::int32_t total,
+                                           std::int32_t multiplicateur) {
+    libelles_[LigneTour] = formate(2306, pointsDonne, pointsAnnonces, multiplicateur);
+    libelles_[LigneTotal] = formate(2307, total);
+    signale();
+}
+
+void PanelDeCartesRamassees::ajouteCarte(const Carte& carte) {
+    const std::size_t n = cartes_.size();
+    const int top = n == 0 ? TOP_PREMIERE_CARTE : cartes_[(n - 1) / CARTES_PAR_PAS].top + DECALAGE_PILE;
+    cartes_.push_back({&carte, (LARGEUR - LARGEUR_CARTE) / 2, top});
+    signale();
+}
+
+void PanelDeCartesRamassees::vide() {
+    cartes_.clear();
+    signale();
+}
+
+void PanelDeCartesRamassees::signale() const {
+    if (changement) changement();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "table/EvenementDeJeu.h"
+
+// What the event list needs of the table that consumes its events.
+class ConsommateurDEvenements {
+public:
+    virtual ~ConsommateurDEvenements() = default;
+    virtual int etatJeu() const = 0;
+    virtual void traiteEvenement(const EvenementDeJeu& evenement, const std::string& description, bool chargement) = 0;
+    virtual void transmetEvenement(const EvenementDeJeu& evenement) = 0;
+    virtual void demandeProchaineAction(bool chargement, bool film) = 0;
+    // The display name of the player of a seat.
+    virtual std::string nomDuJoueur(int noJoueur) const = 0;
+    // Whether the seat is held by a player of another computer.
+    virtual bool estSiegeDistant(int noJoueur) const = 0;
+};
+
+// Sits between everything that produces game events and the table. Keeps one slot per event
+// number and releases to the table, one at a time, the event whose number is the table's state:
+// early events wait, late and repeated ones are dropped. Records every released event as one
+// line; that record is a game file, and loading a file replays it through the same path.
+class ListeDesEvenements {
+public:
+    static constexpr int VERSION_FICHIER = 3;
+    static constexpr int ARRET_NORMAL = EvenementDeJeu::AttendFinDePartie4;
+
+    explicit ListeDesEvenements(ConsommateurDEvenements& table);
+
+    // The single entry for events. Producers pass (false, false, ARRET_NORMAL); the replay
+    // passes its own flags and the number of the file's last event, after which the table is
+    // not asked for the next action.
+    void ajoute(const EvenementDeJeu& evenement, bool chargement = false, bool film = false,
+                int arret = ARRET_NORMAL);
+    // Events received by the host from a client, and by a client from the host.
+    void recoitDUnClient(const EvenementDeJeu& evenement);
+    void recoitDuServeur(const EvenementDeJeu& evenement, std::int32_t identifiant);
+
+    void vide();
+    void recommenceAvecMemesJoueurs();
+    // Loads and replays a game file. Throws an Exception with a message for the user when the
+    // file cannot be read, is empty, of another version or holds a line that is not an event.
+    // The file itself is only read.
+    void charge(const std::string& nomFichier);
+    // Writes the record, replacing the file only once the whole text is written.
+    void sauve(const std::string& nomFichier) const;
+    // Replays the lines of a game file (line 0 is the version).
+    void rejoue(const std::vector<std::string>& lignes, bool film);
+
+    // The record ("Evenements exécutés"), one encoded event per line, the version line first;
+    // and the events waiting in their slots ("En queue").
+    const std::vector<std::string>& enregistrement() const { return enregistrement_; }
+    const std::vector<std::string>& enQueue() const { return enQueue_; }
+    int dernierNoTraite() const { return dernierNoTraite_; }
+
+    // Told when the record or the queue changes (the events window repaints).
+    std::function<void()> changement;
+
+private:
+    void signaleChangement() const;
+
+    ConsommateurDEvenements& table_;
+    std::int8_t dernierNoTraite_ = 0;
+    std::array<std::string, EvenementDeJeu::EtatJeu_FinDeTableau> evenementsEnAttente_;
+    std::vector<std::string> enregistrement_;
+    std::vector<std::string> enQueue_;
+    bool rejeuEnCours_ = false;
+};

@@ -1,0 +1,91 @@
+#include "players/OptionsDuJoueur.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <utility>
+
+#include "platform/Exception.h"
+#include "platform/Plateforme.h"
+#include "platform/TableDesTextes.h"
+#include "table/SpacesSeparatedString.h"
+
+namespace {
+
+// The name travels as a plain field of a record nested in an event: a separator byte would end
+// it early and an unbalanced brace would shift the end of the enclosing record.
+std::string nomEncodable(std::string nom) {
+    for (char& c : nom) {
+        if (c == SpacesSeparatedString::STRING_START) c = '(';
+        if (c == SpacesSeparatedString::STRING_END) c = ')';
+        if (c == SpacesSeparatedString::STRING_SEPARATOR) c = '|';
+    }
+    return nom;
+}
+
+std::int32_t tireIdentifiant() {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    return std::rand() % 32768;
+}
+
+std::int32_t litDansIntervalle(SpacesSeparatedString& lecteur, const char* champ, std::int32_t maximum) {
+    const std::int32_t valeur = lecteur.getInt();
+    if (valeur < 0 || valeur > maximum)
+        throw ErreurDeFormat("Player record: " + std::string(champ) + " " + std::to_string(valeur) +
+                             " is outside 0 to " + std::to_string(maximum));
+    return valeur;
+}
+
+}  // namespace
+
+OptionsDuJoueur::OptionsDuJoueur() : nom_(nomEncodable(Plateforme::courante().nomDUtilisateur())) {}
+
+OptionsDuJoueur::OptionsDuJoueur(std::string nom, bool departAtoutPlusHaut, std::uint8_t appels, bool distant,
+                                 Race race, std::uint8_t niveau)
+    : departAtoutPlusHaut_(departAtoutPlusHaut),
+      appels_(appels),
+      nom_(nomEncodable(std::move(nom))),
+      distant_(distant ? 1 : 0),
+      race_(race),
+      niveau_(niveau),
+      identifiant_(tireIdentifiant()) {}
+
+void OptionsDuJoueur::load(const std::string& texte) {
+    SpacesSeparatedString lecteur(texte);
+    OptionsDuJoueur lu(*this);
+    lu.departAtoutPlusHaut_ = lecteur.getInt() != 0;
+    lu.appels_ = static_cast<std::uint8_t>(litDansIntervalle(lecteur, "calls", APPELS_MAX));
+    lu.nom_ = lecteur.getString();
+    // Every record this program writes is valid; one that says otherwise holds no usable values.
+    if (lecteur.getInt() == 0) throw ErreurDeFormat("Player record marked as not valid");
+    lu.distant_ = static_cast<std::uint8_t>(litDansIntervalle(lecteur, "remote flag", 1));
+    lu.race_ = static_cast<Race>(litDansIntervalle(lecteur, "race", AI));
+    lu.niveau_ = static_cast<std::uint8_t>(litDansIntervalle(lecteur, "level", NIVEAU_MAX));
+    lu.identifiant_ = lecteur.getInt();
+    *this = std::move(lu);
+}
+
+std::string OptionsDuJoueur::save() const {
+    SpacesSeparatedString ecrivain;
+    ecrivain.addInt(departAtoutPlusHaut_ ? 1 : 0);
+    ecrivain.addInt(appels_);
+    ecrivain.addString(nom_);
+    ecrivain.addInt(1);
+    ecrivain.addInt(distant_);
+    ecrivain.addInt(race_);
+    ecrivain.addInt(niveau_);
+    ecrivain.addInt(identifiant_);
+    return ecrivain.toString();
+}
+
+std::string OptionsDuJoueur::nom() const {
+    if (race_ != Humain) return distant_ == 0 ? nom_ : nom_ + texte(2050);
+    if (distant_ != 0) return nom_ + texte(2049);
+    return nom_.empty() ? texte(2060) : nom_ + texte(2048);
+}
+
+void OptionsDuJoueur::basculeDistant(std::int32_t identifiant) {
+    if (distant_ == 0)
+        distant_ = 1;
+    else if (identifiant == identifiant_)
+        distant_ = 0;
+}

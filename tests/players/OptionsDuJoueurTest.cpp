@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Exception.h"
+#include "players/OptionsDuJoueur.h"
+#include "support/PlateformeFactice.h"
+
+namespace {
+
+using O = OptionsDuJoueur;
+
+std::string b(std::string texte) {
+    for (char& c : texte)
+        if (c == '|') c = '\xA6';
+    return texte;
+}
+
+O record(const std::string& nom, O::Race race, bool distant, int identifiant = 0) {
+    O options;
+    options.load(b("{1|1|" + nom + "|1|" + (distant ? "1" : "0") + "|" + std::to_string(race) + "|2|" +
+                   std::to_string(identifiant) + "|}"));
+    return options;
+}
+
+}  // namespace
+
+TEST(OptionsDuJoueur, TheDefaultRecordIsTheUserHimself) {
+    PlateformeFactice plateforme;
+    plateforme.nomDUtilisateur_ = "pierre";
+    const O options;
+    EXPECT_EQ(options.save(), b("{1|1|pierre|1|0|0|2|0|}"));
+    EXPECT_TRUE(options.estHumainLocal());
+    EXPECT_EQ(options.nom(), "pierre (vous)");
+}
+
+TEST(OptionsDuJoueur, SavesAndLoadsItsEightFields) {
+    const O options("Gertrude", false, 2, true, O::OrdinateurParfaitPlies, 1);
+    EXPECT_GE(options.getIdentifiant(), 0);
+    EXPECT_LE(options.getIdentifiant(), 32767);
+    EXPECT_EQ(options.save(), b("{0|2|Gertrude|1|1|4|1|" + std::to_string(options.getIdentifiant()) + "|}"));
+
+    O lu;
+    lu.load(options.save());
+    EXPECT_EQ(lu.save(), options.save());
+    EXPECT_FALSE(lu.getDepartAtoutPlusHaut());
+    EXPECT_EQ(lu.getAppels(), 2);
+    EXPECT_TRUE(lu.estDistant());
+    EXPECT_EQ(lu.getRace(), O::OrdinateurParfaitPlies);
+    EXPECT_EQ(lu.getNiveau(), 1);
+    EXPECT_FALSE(lu.estHumainLocal());
+
+    // Booleans are true when non-zero.
+    lu.load(b("{7|0|x|3|0|1|0|-5|}"));
+    EXPECT_TRUE(lu.getDepartAtoutPlusHaut());
+    EXPECT_EQ(lu.getIdentifiant(), -5);
+}
+
+TEST(OptionsDuJoueur, DisplayNames) {
+    EXPECT_EQ(record("Pierre", O::Humain, true).nom(), "Pierre (autre joueur)");
+    EXPECT_EQ(record("Alphonse", O::Ordinateur, false).nom(), "Alphonse");
+    EXPECT_EQ(record("Alphonse", O::AI, true).nom(), "Alphonse (ordinateur)");
+    EXPECT_EQ(record("", O::Humain, false).nom(), "Vous");
+    EXPECT_EQ(record("Pierre", O::Humain, false).nom(), "Pierre (vous)");
+}
+
+TEST(OptionsDuJoueur, BasculeDistant) {
+    O options = record("P", O::Humain, false, 7);
+    options.basculeDistant(7);
+    EXPECT_TRUE(options.estDistant());
+    options.basculeDistant(8);
+    EXPECT_TRUE(options.estDistant());
+    options.basculeDistant(7);
+    EXPECT_FALSE(options.estDistant());
+}
+
+TEST(OptionsDuJoueur, ANameCannotBreakTheRecordThatCarriesIt) {
+    const O options("{Pi\xA6}erre", true, 1, false, O::Humain, 2);
+    O lu;
+    lu.load(options.save());
+    EXPECT_EQ(lu.nom(), "(Pi|)erre (vous)");
+}
+
+TEST(OptionsDuJoueur, RefusesRecordsItCannotHoldAndStaysAsItWas) {
+    const std::vector<std::string> malformes = {
+        "",         "{}",       "{1|1|P|1|0|0|2|}",  "{1|3|P|1|0|0|2|0|}", "{1|-1|P|1|0|0|2|0|}",
+        "{1|1|P|0|0|0|2|0|}",  "{1|1|P|1|2|0|2|0|}", "{1|1|P|1|0|6|2|0|}", "{1|1|P|1|0|0|3|0|}",
+        "{1|1|P|1|0|0|2|x|}",  "{x|1|P|1|0|0|2|0|}", "{1|1|{P|1|0|0|2|0|}",
+    };
+    O options = record("Pierre", O::Humain, true, 3);
+    for (const std::string& texte : malformes) {
+        SCOPED_TRACE(texte);
+        EXPECT_THROW(options.load(b(texte)), Exception);
+        EXPECT_EQ(options.save(), b("{1|1|Pierre|1|1|0|2|3|}"));
+    }
+}

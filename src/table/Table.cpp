@@ -1,0 +1,416 @@
+#include "table/Table.h"
+
+#include "platform/Assertion.h"
+#include "platform/TableDesTextes.h"
+#include "players/FabriqueDeJoueurs.h"
+#include "players/Joueur.h"
+#include "players/JoueurHumain.h"
+#include "players/JoueurResau.h"
+#include "rules/TypeDePartie.h"
+#include "table/Statistiques.h"
+
+namespace {
+
+const char* const EVENEMENT_INVALIDE = "Invalid event readed in .jss file";
+
+// Clears a flag when the scope ends, also by an exception.
+class MakeBoolFalseOnDestroy {
+public:
+    explicit MakeBoolFalseOnDestroy(bool& drapeau) : drapeau_(drapeau) {}
+    ~MakeBoolFalseOnDestroy() { drapeau_ = false; }
+    MakeBoolFalseOnDestroy(const MakeBoolFalseOnDestroy&) = delete;
+    MakeBoolFalseOnDestroy& operator=(const MakeBoolFalseOnDestroy&) = delete;
+
+private:
+    bool& drapeau_;
+};
+
+}  // namespace
+
+Table::Table(Statistiques& statistiques, const FenetreDeJeu* fenetre)
+    : fenetre_(fenetre), statistiques_(statistiques), listeDesEvenements_(*this) {
+    timerNouvellePartie_ = Plateforme::courante().creeMinuterie([this] { offreNouvellePartie(); });
+}
+
+Table::~Table() {
+    timerNouvellePartie_->arrete();
+    videTable();
+}
+
+void Table::videTable() {
+    for (auto& joueur : joueur_) joueur.reset();
+    labelsHistorique_.fill("");
+    partie_.reset();
+    panelsRamassees_[0].vide();
+    panelsRamassees_[1].vide();
+    tasCentral_.vide();
+    totalEq1_ = totalEq2_ = 0;
+    pointsAnnoncesEq1_ = pointsAnnoncesEq2_ = 0;
+    joueurDoitChoisirAtout_ = -10;
+    etatJeu_ = EvenementDeJeu::Depart;
+    signaleChangement();
+}
+
+void Table::commencePartie(ModeDemarrage mode, OptionsDePartie::Connection connection, const std::string& texte) {
+    try {
+        videTable();
+        TW_ASSERT(etatJeu_ == EvenementDeJeu::Depart, "Table");
+        if (connection != OptionsDePartie::Local && connection != OptionsDePartie::Inchangee)
+            throw Exception(::texte(3604));
+        switch (mode) {
+            case ChargeFichier:
+                etatJeu_ = EvenementDeJeu::InscriptionTypeDePartie;
+                nomFichier_ = texte;
+                listeDesEvenements_.vide();
+                labelEtat_ = ::texte(3332);
+                signaleChangement();
+                listeDesEvenements_.charge(texte);
+                labelEtat_.clear();
+                partieModifiee_ = false;
+                break;
+            case RejoueMemesJoueurs:
+                listeDesEvenements_.recommenceAvecMemesJoueurs();
+                break;
+            case NouvellePartie:
+            case NouvellePartieClient:
+                nomFichier_ = texte;
+                listeDesEvenements_.vide();
+                break;
+        }
+        demandeProchaineAction(false, false);
+    } catch (const Exception& erreur) {
+        Plateforme::courante().erreur(std::string(erreur.nomDeClasse()) + ": " + erreur.what());
+        labelEtat_.clear();
+        videTable();
+        listeDesEvenements_.vide();
+    }
+}
+
+void Table::inscritJoueur(const OptionsDuJoueur& options, int numero) {
+    listeDesEvenements_.ajoute(
+        EvenementDeJeu(TypeEvenement::InscriptionJoueur, options.save(), EvenementDeJeu::Table, numero));
+}
+
+void Table::traiteEvenement(const EvenementDeJeu& evenement, const std::string& description, bool chargement) {
+    afficheMessage(description, chargement);
+    if (!fenetreVisible()) return;
+    verifieEvenementAttendu(evenement);
+    const int numero = evenement.getNoEvenement();
+    const std::string& donnees = evenement.getDonnees();
+    switch (evenement.getType()) {
+        case TypeEvenement::RamasseTas:
+            getJoueur(evenement.getIntervenant())->tasRamasse(numero);
+            traiteRamasseTas();
+            return;
+        case TypeEvenement::AjouteCarte: {
+            Joueur* joueur = getJoueur(evenement.getIntervenant());
+            const CarteSet main = joueur->getMain();
+            const auto carte = main.trouveParIdentifiant(donnees);
+            joueur->cartePosee(*carte, numero);
+            traiteCarte(&*carte, evenement.getNoJoueur());
+            return;
+        }
+        case TypeEvenement::Distribue:
+            partie_.reset();
+            getJoueur(evenement.getIntervenant())->distributionConfirmee(numero);
+            traiteDistribue();
+            return;
+        case TypeEvenement::ChoisitAtout: {
+            StatusAtout status;
+            status.load(donnees);
+            getJoueur(evenement.getIntervenant())->choixAtoutFait(status, numero);
+            traiteChoixAtout(status, evenement.getNoJoueur());
+            return;
+        }
+        case TypeEvenement::Annonce: {
+            const Annonces annonces(donnees);
+            getJoueur(evenement.getIntervenant())->annoncesFaites(annonces, numero);
+            traiteAnnonce(annonces, evenement.getNoJoueur());
+            return;
+        }
+        case TypeEvenement::ConfirmationAnnonce:
+            getJoueur(evenement.getIntervenant())->annoncesConfirmees(numero);
+            traiteConfirmationAnnonce();
+            return;
+        case TypeEvenement::FinDePartie:
+            getJoueur(evenement.getIntervenant())->finDePartieConfirmee(numero);
+            traiteFinDePartie();
+            return;
+        case TypeEvenement::EnregistrementSettingsPartie:
+            traiteSettings(donnees);
+            return;
+        case TypeEvenement::InscriptionJoueur:
+            traiteInscriptionJoueur(donnees);
+            return;
+        case TypeEvenement::InscriptionTypeDePartie:
+            traiteInscriptionTypeDePartie(donnees);
+            return;
+        case TypeEvenement::Message: {
+            const std::string ligne = nomDuJoueur(evenement.getNoJoueur()) + "->" + donnees;
+            for (auto& joueur : joueur_)
+                if (auto* humain = dynamic_cast<JoueurHumain*>(joueur.get())) humain->afficheMessage(ligne);
+            return;
+        }
+        default:
+            throw Exception(EVENEMENT_INVALIDE);
+    }
+}
+
+void Table::verifieEvenementAttendu(const EvenementDeJeu& evenement) const {
+    const int etat = etatJeu_;
+    const TypeEvenement type = evenement.getType();
+    const int intervenant = evenement.getIntervenant();
+    const auto refuse = [] { throw Exception(EVENEMENT_INVALIDE); };
+    const auto exigeSiege = [&](int siege) {
+        if (intervenant != siege || !joueur_[siege]) refuse();
+    };
+
+    if (type == TypeEvenement::Message) {
+        if (intervenant == EvenementDeJeu::Table) refuse();
+        return;
+    }
+    if (evenement.getNoEvenement() != etat) refuse();
+    if (etat == EvenementDeJeu::InscriptionTypeDePartie) {
+        if (type != TypeEvenement::InscriptionTypeDePartie || intervenant != EvenementDeJeu::Table) refuse();
+    } else if (etat >= EvenementDeJeu::InscriptionJoueur_0 && etat <= EvenementDeJeu::InscriptionJoueur_3) {
+        if (type != TypeEvenement::InscriptionJoueur || intervenant != EvenementDeJeu::Table) refuse();
+    } else if (etat == EvenementDeJeu::AttendEnregistrementSettings) {
+        if (type != TypeEvenement::EnregistrementSettingsPartie || intervenant != EvenementDeJeu::Table) refuse();
+    } else if (etat >= EvenementDeJeu::AttendDistribue1 && etat <= EvenementDeJeu::AttendDistribue4) {
+        if (type != TypeEvenement::Distribue) refuse();
+        exigeSiege(etat - EvenementDeJeu::AttendDistribue1);
+    } else if (etat == EvenementDeJeu::AttendAtout || etat == EvenementDeJeu::AttendAtoutChibre) {
+        if (type != TypeEvenement::ChoisitAtout || partie_) refuse();
+        const bool apresChibre = etat == EvenementDeJeu::AttendAtoutChibre;
+        exigeSiege(apresChibre ? (joueurDoitChoisirAtout_ + 2) % 4 : joueurDoitChoisirAtout_);
+        StatusAtout status;
+        status.load(evenement.getDonnees());
+        const TypeDePartie& variante = optionsDePartie_.getTypeDePartie();
+        if (status.estChoisi == status.estChibre || (status.estChibre && apresChibre)) refuse();
+        if (status.estChoisi && (valeur(status.atout) < 1 || valeur(status.atout) > variante.getNbAtoutsPossibles() ||
+                                 status.multiplicateur != variante.getMultiplicateur(status.atout)))
+            refuse();
+    } else if (etat >= EvenementDeJeu::AttendAnnonce1 && etat <= EvenementDeJeu::AttendAnnonce4) {
+        if (type != TypeEvenement::Annonce || !partie_) refuse();
+        const int siege = prochainJoueur();
+        exigeSiege(siege);
+        if (!(Annonces(evenement.getDonnees()) == Annonces(joueur_[siege]->getMain()))) refuse();
+    } else if (etat >= EvenementDeJeu::AttendConfirmationAnnonces1 &&
+               etat <= EvenementDeJeu::AttendConfirmationAnnonces4) {
+        if (type != TypeEvenement::ConfirmationAnnonce) refuse();
+        exigeSiege(etat - EvenementDeJeu::AttendConfirmationAnnonces1);
+    } else if (EvenementDeJeu::estEtatCarte(etat)) {
+        if (type != TypeEvenement::AjouteCarte || !partie_) refuse();
+        const int siege = partie_->noDuProchainAJouer();
+        exigeSiege(siege);
+        const CarteSet main = joueur_[siege]->getMain();
+        const auto carte = main.trouveParIdentifiant(evenement.getDonnees());
+        if (carte == main.end() || !partie_->cartesJouables(main).contient(*carte)) refuse();
+    } else if (EvenementDeJeu::estEtatRamasseTas(etat)) {
+        if (type != TypeEvenement::RamasseTas || !partie_) refuse();
+        exigeSiege(EvenementDeJeu::siegeDuRamasseTas(etat));
+    } else if (etat >= EvenementDeJeu::AttendFinDePartie1 && etat <= EvenementDeJeu::AttendFinDePartie4) {
+        if (type != TypeEvenement::FinDePartie) refuse();
+        const int sieges[4] = {0, 2, 1, 3};
+        exigeSiege(sieges[etat - EvenementDeJeu::AttendFinDePartie1]);
+    } else {
+        refuse();
+    }
+}
+
+void Table::traiteInscriptionTypeDePartie(const std::string& donnees) {
+    TW_ASSERT(etatJeu_ == EvenementDeJeu::InscriptionTypeDePartie, "Table");
+    OptionsDePartie options;
+    options.load(donnees);
+    optionsDePartie_ = options;
+    estConcours_ = optionsDePartie_.getTypePartie() == OptionsDePartie::Concours;
+    etatRandomInitial_ = knuthRandom_.save();
+    if (estConcours_) {
+        compteurDonnes_ = 0;
+        distributionInversee_ = false;
+        pointsPourGagner_ = PanelDeCartesRamassees::SCORE_MAXI_CONCOURS;
+    } else {
+        pointsPourGagner_ = optionsDePartie_.getTypeDePartie().getScoreMaxi();
+    }
+}
+
+void Table::traiteInscriptionJoueur(const std::string& donnees) {
+    TW_ASSERT(etatJeu_ == EvenementDeJeu::InscriptionJoueur_0 || etatJeu_ == EvenementDeJeu::InscriptionJoueur_1 ||
+                  etatJeu_ == EvenementDeJeu::InscriptionJoueur_2 || etatJeu_ == EvenementDeJeu::InscriptionJoueur_3,
+              "Table");
+    const int joueurNo = etatJeu_ - EvenementDeJeu::InscriptionJoueur_0;
+    TW_ASSERT(joueur_[joueurNo] == NULL, "Table");
+    OptionsDuJoueur optionsJoueur;
+    optionsJoueur.load(donnees);
+    const ContexteJoueur contexte{jeu_,  knuthRandom_, optionsJoueur, listeDesEvenements_,
+                                  joueurNo, optionsDePartie_.getTypeDePartie(), false, montreTout_,
+                                  *this, tasCentral_};
+    if (optionsJoueur.estDistant()) {
+        joueur_[joueurNo] = std::make_unique<JoueurResau>(contexte);
+    } else if (optionsJoueur.getRace() == OptionsDuJoueur::Humain) {
+        joueur_[joueurNo] = std::make_unique<JoueurHumain>(contexte);
+    } else {
+        const FabriqueJoueur fabrique = fabriquePour(optionsJoueur.getRace());
+        if (!fabrique) throw Exception(formate(3600, optionsJoueur.nom()));
+        joueur_[joueurNo] = fabrique(contexte);
+    }
+}
+
+void Table::transmetEvenement(const EvenementDeJeu&) {
+    // A local game sends nothing; the host and the client forward events to their peers.
+}
+
+void Table::demandeProchaineAction(bool chargement, bool film) {
+    if (!fenetreVisible()) return;
+    int etat = 0;
+    {
+        VerrouSemaphore verrou(semaphore_);
+        passeAEtatSuivant();
+        etat = etatJeu_;
+        demandeEnCours_ = true;
+    }
+    MakeBoolFalseOnDestroy finDeDemande(demandeEnCours_);
+    const InfoDemande demande(etat, chargement, film);
+    if (!chargement) partieModifiee_ = etat > EvenementDeJeu::AttendDistribue4;
+    demandeSelonEtat(etat, demande);
+    VerrouSemaphore verrou(semaphore_);
+    demandeEnCours_ = false;
+}
+
+void Table::demandeSelonEtat(int etat, const InfoDemande& demande) {
+    const bool chargement = demande.estRejeu();
+    const auto montre = [&](const std::string& texte) { afficheMessage(texte, chargement); };
+    if (etat == EvenementDeJeu::InscriptionTypeDePartie) {
+        if (!chargement)
+            listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::InscriptionTypeDePartie, optionsDePartie_.save(),
+                                                      EvenementDeJeu::Table, EvenementDeJeu::InscriptionTypeDePartie));
+    } else if (etat >= EvenementDeJeu::InscriptionJoueur_0 && etat <= EvenementDeJeu::InscriptionJoueur_3) {
+        montre(formate(3333, etat - EvenementDeJeu::InscriptionJoueur_0));
+    } else if (etat == EvenementDeJeu::AttendEnregistrementSettings) {
+        if (!chargement)
+            listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::EnregistrementSettingsPartie, settings(),
+                                                      EvenementDeJeu::Table, EvenementDeJeu::AttendEnregistrementSettings));
+    } else if (etat == EvenementDeJeu::AttendDistribue1) {
+        for (int siege = 0; siege < 4; ++siege) {
+            montre(formate(3338, nomDuJoueur(siege)));
+            joueur_[siege]->demandeDistribue(InfoDemande(etat + siege, chargement, demande.mode() == InfoDemande::Film));
+        }
+    } else if (etat == EvenementDeJeu::AttendAtout) {
+        montre(formate(3339, nomDuJoueur(joueurDoitChoisirAtout_)));
+        joueur_[joueurDoitChoisirAtout_]->demandeChoixAtout(StatusAtout(), demande);
+    } else if (etat == EvenementDeJeu::AttendAtoutChibre) {
+        const int partenaire = (joueurDoitChoisirAtout_ + 2) % 4;
+        montre(formate(3340, nomDuJoueur(joueurDoitChoisirAtout_), nomDuJoueur(partenaire)));
+        StatusAtout chibre;
+        chibre.estChibre = true;
+        joueur_[partenaire]->demandeChoixAtout(chibre, demande);
+    } else if (etat >= EvenementDeJeu::AttendAnnonce1 && etat <= EvenementDeJeu::AttendAnnonce4) {
+        joueur_[prochainJoueur()]->demandeAnnonce(demande);
+    } else if (etat == EvenementDeJeu::AttendConfirmationAnnonces1) {
+        for (int siege = 0; siege < 4; ++siege) {
+            montre(formate(3345, nomDuJoueur(siege)));
+            joueur_[siege]->demandeConfirmationAnnonces(
+                InfoDemande(etat + siege, chargement, demande.mode() == InfoDemande::Film));
+        }
+    } else if (EvenementDeJeu::estEtatCarte(etat)) {
+        const int joueur = prochainJoueur();
+        montre(formate(3334, nomDuJoueur(joueur)));
+        const Atout atout = partie_->atout();
+        tasCentral_.setLabelAtout(atout == Atout::HautEnBas   ? texte(3335)
+                                  : atout == Atout::BasEnHaut ? texte(3336)
+                                                              : std::string());
+        joueur_[joueur]->demandeCarte(*partie_, joueurDoitChoisirAtout_, demande);
+    } else if (EvenementDeJeu::estEtatRamasseTas(etat) && EvenementDeJeu::siegeDuRamasseTas(etat) == 0) {
+        for (int siege = 0; siege < 4; ++siege) {
+            montre(formate(3337, nomDuJoueur(siege)));
+            joueur_[siege]->demandeRamasseTas(InfoDemande(etat + siege, chargement, demande.mode() == InfoDemande::Film));
+        }
+    } else if (etat == EvenementDeJeu::AttendFinDePartie1) {
+        demandeFinDePartie(demande);
+    } else if (etat == EvenementDeJeu::Vide_Avant_Fin || etat > EvenementDeJeu::AttendFinDePartie4) {
+        throw Exception("Erreur interne: La boucle \xE0 \xE9v\xE8nements ne traite pas tous les cas");
+    }
+}
+
+int Table::prochainJoueur() const {
+    TW_ASSERT(partie_.has_value(), "Table");
+    TW_ASSERT(etatJeu_ >= EvenementDeJeu::AttendAnnonce1, "Table");
+    TW_ASSERT(etatJeu_ < EvenementDeJeu::Tour9_AttendRamasseTas4, "Table");
+    if (etatJeu_ >= EvenementDeJeu::AttendAnnonce1 && etatJeu_ <= EvenementDeJeu::AttendAnnonce4)
+        return (joueurDoitChoisirAtout_ + etatJeu_ - EvenementDeJeu::AttendAnnonce1 + 4) % 4;
+    const int result = partie_ ? partie_->noDuProchainAJouer() : 0;
+    TW_ASSERT(result >= 0 && result < 4, "Table");
+    return result & 3;
+}
+
+Joueur* Table::getJoueur(int intervenant) const {
+    TW_ASSERT(intervenant < EvenementDeJeu::Table, "Table");
+    return intervenant >= 0 && intervenant < 4 ? joueur_[intervenant].get() : nullptr;
+}
+
+std::string Table::nomDuJoueur(int noJoueur) const {
+    const Joueur* joueur = noJoueur >= 0 && noJoueur < 4 ? joueur_[noJoueur].get() : nullptr;
+    return joueur ? joueur->nom() : std::string();
+}
+
+bool Table::estSiegeDistant(int noJoueur) const {
+    return noJoueur >= 0 && noJoueur < 4 && dynamic_cast<const JoueurResau*>(joueur_[noJoueur].get()) != nullptr;
+}
+
+StatusCarteJouee Table::statutCarte(const Carte* carte, int noJoueur) const {
+    TW_ASSERT(etatJeu_ < EvenementDeJeu::Tour9_AttendRamasseTas4, "Table");
+    TW_ASSERT(etatJeu_ >= EvenementDeJeu::Tour1_AttendCarte1, "Table");
+    if (!carte || !partie_ || !joueur_[noJoueur & 3] || partie_->noDuProchainAJouer() != noJoueur)
+        return StatusCarteJouee::Invalide;
+    return partie_->carteEstRefusee(*carte, noJoueur, joueur_[noJoueur]->getMain());
+}
+
+void Table::afficheMessage(const std::string& texte, bool chargement) {
+    if (texte.empty()) return;
+    for (std::size_t i = labelsHistorique_.size() - 1; i > 0; --i) labelsHistorique_[i] = labelsHistorique_[i - 1];
+    labelsHistorique_[0] = texte;
+    signaleChangement();
+    if (!chargement) Plateforme::courante().traiteMessagesEnAttente();
+}
+
+void Table::metAJourScores() {
+    const int multiplicateur = partie_ ? partie_->getMultiplicateur() : 0;
+    panelsRamassees_[0].affichePoints(partie_ ? partie_->getPointsEquipe1() : 0, pointsAnnoncesEq1_, totalEq1_,
+                                      multiplicateur);
+    panelsRamassees_[1].affichePoints(partie_ ? partie_->getPointsEquipe2() : 0, pointsAnnoncesEq2_, totalEq2_,
+                                      multiplicateur);
+}
+
+void Table::sauve(const std::string& nomFichier) {
+    if (nomFichier.empty()) return;
+    listeDesEvenements_.sauve(nomFichier);
+    nomFichier_ = nomFichier;
+    partieModifiee_ = false;
+}
+
+void Table::basculeAffichageDebug() {
+    montreTout_ = !montreTout_;
+    for (auto& joueur : joueur_) {
+        if (!joueur) continue;
+        if (montreTout_)
+            joueur->montreTout();
+        else
+            joueur->cacheTout();
+    }
+    signaleChangement();
+}
+
+bool Table::confirmeFermeture() {
+    deconnecte();
+    return true;
+}
+
+void Table::deconnecte() {
+    knuthRandom_.reinitialise();
+    labelEtat_.clear();
+    signaleChangement();
+}
+
+void Table::signaleChangement() const {
+    if (changement) changement();
+}

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -278,4 +281,21 @@ TEST(EvenementDeJeu, ATrumpDecisionThatIsNeitherIsAnInternalErrorWhenDescribed) 
     const E evenement(T::ChoisitAtout, StatusAtout().save(), E::Joueur0, 11);
     EXPECT_EQ(evenement.description(), "Chibre");
     EXPECT_TRUE(relevees.contient("statusAtout.estChibre"));
+}
+
+// The fuzzer's seeds are events as this program writes them: each file decodes whole.
+TEST(EvenementDeJeu, DecodesEverySeedOfTheFuzzer) {
+    int fichiers = 0;
+    for (const auto& entree : std::filesystem::directory_iterator(std::string(TRUMPWISE_FIXTURES_DIR) + "/fuzz-seeds")) {
+        SCOPED_TRACE(entree.path().string());
+        std::ifstream flux(entree.path(), std::ios::binary);
+        std::string reste{std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
+        while (!reste.empty()) {
+            const std::string texte = reste;
+            const E evenement(texte, reste);
+            EXPECT_EQ(texte.substr(0, texte.size() - reste.size()), evenement.save());
+        }
+        ++fichiers;
+    }
+    EXPECT_GE(fichiers, 10);
 }

@@ -128,6 +128,9 @@ public:
     const BoutonAtout& boutonChibre() const { return boutonChibre_; }
     bool zoneAtoutVisible() const { return zoneAtoutVisible_; }
     bool zoneAtoutActive() const { return zoneAtoutActive_; }
+    // Whether a trump request waits for a click. After a chibre the area stays open to show it,
+    // but the request is answered: clicks then count no more.
+    bool atoutAttendu() const { return atoutAttendu_; }
     // User actions on the trump area; a click counts only while a trump request waits for it.
     void cliqueAtout(Atout atout);
     void cliqueChibre();

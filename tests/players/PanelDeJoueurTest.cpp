@@ -275,6 +275,7 @@ TEST_F(PanelDeJoueurTest, TrumpRequestAnswersOnceAndHonoursTheChibreBan) {
     EXPECT_TRUE(panel->zoneAtoutActive());
     EXPECT_FALSE(panel->boutonChibre().actif);
     EXPECT_EQ(panel->idDemandeAtout(), 3);
+    EXPECT_TRUE(panel->atoutAttendu());
     panel->cliqueChibre();
     EXPECT_TRUE(joueur.appels.empty());
 
@@ -302,6 +303,7 @@ TEST_F(PanelDeJoueurTest, ChibreLeavesTheTrumpAreaOpenAChosenModeClosesIt) {
     EXPECT_TRUE(panel->zoneAtoutVisible());
     EXPECT_TRUE(panel->zoneAtoutActive());
     // Open, but the request is answered: a later click must not answer another request.
+    EXPECT_FALSE(panel->atoutAttendu());
     panel->cliqueAtout(Atout::Coeur);
     EXPECT_EQ(joueur.appels.size(), 1u);
 

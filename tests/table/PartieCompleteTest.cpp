@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "support/PartieDeQuatreHumains.h"
+
+namespace {
+
+OptionsDePartie options(int typeChibre, OptionsDePartie::TypePartie typePartie) {
+    OptionsDePartie o;
+    o.setTypeChibre(typeChibre);
+    o.setTypePartie(typePartie);
+    return o;
+}
+
+}  // namespace
+
+TEST(PartieComplete, FourHumansPlayAStandardGameToItsEnd) {
+    PartieDeQuatreHumains partie(7);
+    partie.plateforme.reponses = {false};  // no second game
+    partie.demarre(options(0, OptionsDePartie::Standard));
+    EXPECT_EQ(partie.table.etatJeu(), EvenementDeJeu::AttendDistribue1);
+
+    partie.joueJusqua(EvenementDeJeu::Vide_Avant_NouvellePartie);
+    ASSERT_EQ(partie.table.etatJeu(), EvenementDeJeu::Vide_Avant_NouvellePartie);
+    const int total1 = partie.table.totalEquipe(0) + partie.table.pointsAnnoncesEquipe(0) +
+                       (partie.table.partie() ? partie.table.partie()->getPointsEquipe1() : 0);
+    const int total2 = partie.table.totalEquipe(1) + partie.table.pointsAnnoncesEquipe(1) +
+                       (partie.table.partie() ? partie.table.partie()->getPointsEquipe2() : 0);
+    EXPECT_TRUE(total1 >= 1000 || total2 >= 1000);
+    EXPECT_GE(partie.table.compteurDonnes(), 3);
+    EXPECT_GT(partie.nbChibres, 0);
+
+    // Each human saw the result, then the table offered another game.
+    int resultats = 0;
+    for (const auto& boite : partie.plateforme.boites) resultats += boite.titre == "Fin de partie.";
+    EXPECT_EQ(resultats, 4);
+    partie.plateforme.avanceJusquAuRepos();
+    EXPECT_EQ(partie.plateforme.boites.back().texte, "Voulez vous faire une autre partie ?");
+    EXPECT_EQ(partie.statistiques.getPartiesJouees(), 1);
+}

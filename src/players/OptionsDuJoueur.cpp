@@ -23,7 +23,8 @@ std::string nomEncodable(std::string nom) {
 }
 
 std::int32_t tireIdentifiant() {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    std::tm heure = Plateforme::courante().heureLocale();
+    std::srand(static_cast<unsigned>(std::mktime(&heure)));
     return std::rand() % 32768;
 }
 

@@ -157,7 +157,8 @@ void ListeDesEvenements::rejoue(const std::vector<std::string>& lignes, bool fil
         ajoute(evenements[i - 1], true, film, arret);
     }
     rejeuEnCours_ = false;
-    TW_ASSERT(lignes.size() == enregistrement_.size(), "ListeDesEvenements");
+    // An event the table never consumed (a number out of sequence) leaves the record short.
+    if (lignes.size() != enregistrement_.size()) throw Exception(TEXTE_EVENEMENT_INVALIDE);
     if (film) Plateforme::courante().information(texte(1540), texte(1541));
     signaleChangement();
 }

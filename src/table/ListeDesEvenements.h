@@ -7,6 +7,10 @@
 
 #include "table/EvenementDeJeu.h"
 
+// The error of an event that cannot be consumed where it stands: of the wrong kind or seat for
+// the table's state, or out of sequence in a file.
+inline constexpr const char* TEXTE_EVENEMENT_INVALIDE = "Invalid event readed in .jss file";
+
 // What the event list needs of the table that consumes its events.
 class ConsommateurDEvenements {
 public:

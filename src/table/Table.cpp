@@ -11,8 +11,6 @@
 
 namespace {
 
-const char* const EVENEMENT_INVALIDE = "Invalid event readed in .jss file";
-
 // Clears a flag when the scope ends, also by an exception.
 class MakeBoolFalseOnDestroy {
 public:
@@ -152,7 +150,7 @@ void Table::traiteEvenement(const EvenementDeJeu& evenement, const std::string& 
             return;
         }
         default:
-            throw Exception(EVENEMENT_INVALIDE);
+            throw Exception(TEXTE_EVENEMENT_INVALIDE);
     }
 }
 
@@ -160,7 +158,7 @@ void Table::verifieEvenementAttendu(const EvenementDeJeu& evenement) const {
     const int etat = etatJeu_;
     const TypeEvenement type = evenement.getType();
     const int intervenant = evenement.getIntervenant();
-    const auto refuse = [] { throw Exception(EVENEMENT_INVALIDE); };
+    const auto refuse = [] { throw Exception(TEXTE_EVENEMENT_INVALIDE); };
     const auto exigeSiege = [&](int siege) {
         if (intervenant != siege || !joueur_[siege]) refuse();
     };

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "table/ListeDesEvenements.h"
+
+namespace {
+
+// A table that only records what the list gives it and advances one state per request.
+class TableEnregistreuse : public ConsommateurDEvenements {
+public:
+    int etat = EvenementDeJeu::AttendDistribue1;
+    std::vector<std::string> traites;
+    std::vector<std::string> descriptions;
+    int demandes = 0;
+
+    int etatJeu() const override { return etat; }
+    void traiteEvenement(const EvenementDeJeu& e, const std::string& description, bool) override {
+        traites.push_back(std::to_string(e.getNoEvenement()));
+        descriptions.push_back(description);
+    }
+    void transmetEvenement(const EvenementDeJeu&) override {}
+    void demandeProchaineAction(bool, bool) override {
+        ++demandes;
+        ++etat;
+    }
+    std::string nomDuJoueur(int noJoueur) const override { return "J" + std::to_string(noJoueur); }
+    bool estSiegeDistant(int noJoueur) const override { return noJoueur == 1; }
+};
+
+EvenementDeJeu distribue(int siege) {
+    return EvenementDeJeu(TypeEvenement::Distribue, "Ok", EvenementDeJeu::Intervenant(siege),
+                          EvenementDeJeu::AttendDistribue1 + siege);
+}
+
+}  // namespace
+
+TEST(ListeDesEvenements, EarlyEventsWaitAndAreReleasedInStateOrder) {
+    TableEnregistreuse table;
+    ListeDesEvenements liste(table);
+    liste.ajoute(distribue(1));
+    EXPECT_TRUE(table.traites.empty());
+    ASSERT_EQ(liste.enQueue().size(), 1u);
+    EXPECT_EQ(liste.enQueue()[0], distribue(1).save());
+
+    liste.ajoute(distribue(0));
+    EXPECT_EQ(table.traites, (std::vector<std::string>{"7", "8"}));
+    EXPECT_EQ(table.descriptions[0], "J0 ->Ok.");
+    EXPECT_TRUE(liste.enQueue().empty());
+    EXPECT_EQ(liste.enregistrement(),
+              (std::vector<std::string>{"3", distribue(0).save(), distribue(1).save()}));
+    EXPECT_EQ(liste.dernierNoTraite(), 8);
+
+    // Already released: dropped.
+    liste.ajoute(distribue(0));
+    EXPECT_EQ(table.traites.size(), 2u);
+    EXPECT_EQ(liste.enregistrement().size(), 3u);
+}
+
+TEST(ListeDesEvenements, SettingsAreAlwaysAcceptedAndChatIsNeverRecorded) {
+    TableEnregistreuse table;
+    table.etat = EvenementDeJeu::AttendEnregistrementSettings;
+    ListeDesEvenements liste(table);
+    const EvenementDeJeu message(TypeEvenement::Message, "salut", EvenementDeJeu::Joueur2,
+                                 EvenementDeJeu::NumeroMessageJoueur);
+    liste.ajoute(message);
+    EXPECT_EQ(table.traites, (std::vector<std::string>{"99"}));
+    EXPECT_EQ(liste.enregistrement().size(), 1u);
+    EXPECT_EQ(table.demandes, 0);
+}
+
+TEST(ListeDesEvenements, TheNetworkAdmitsOnlyRemoteSeatsEvents) {
+    TableEnregistreuse table;
+    table.etat = EvenementDeJeu::AttendDistribue2;
+    ListeDesEvenements liste(table);
+    liste.recoitDUnClient(distribue(2));  // seat 2 plays here
+    EXPECT_TRUE(liste.enQueue().empty());
+    liste.recoitDUnClient(distribue(1));
+    EXPECT_EQ(table.traites, (std::vector<std::string>{"8"}));
+}

@@ -24,7 +24,7 @@ std::string nomEncodable(std::string nom) {
 
 std::int32_t tireIdentifiant() {
     std::tm heure = Plateforme::courante().heureLocale();
-    std::srand(static_cast<unsigned>(std::mktime(&heure)));
+    std::srand(static_cast<unsigned>(timegm(&heure)));
     return std::rand() % 32768;
 }
 

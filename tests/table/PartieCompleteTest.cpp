@@ -37,3 +37,20 @@ TEST(PartieComplete, FourHumansPlayAStandardGameToItsEnd) {
     EXPECT_EQ(partie.plateforme.boites.back().texte, "Voulez vous faire une autre partie ?");
     EXPECT_EQ(partie.statistiques.getPartiesJouees(), 1);
 }
+
+TEST(PartieComplete, AnotherGameWithTheSamePlayersWhenTheUserAccepts) {
+    PartieDeQuatreHumains partie(8);
+    partie.plateforme.reponses = {true};
+    partie.demarre(options(0, OptionsDePartie::Standard));
+    partie.joueJusqua(EvenementDeJeu::Vide_Avant_NouvellePartie);
+    ASSERT_EQ(partie.table.etatJeu(), EvenementDeJeu::Vide_Avant_NouvellePartie);
+    const std::vector<std::string> premiere = partie.table.listeDesEvenements().enregistrement();
+
+    partie.plateforme.avance(1);
+    EXPECT_EQ(partie.table.etatJeu(), EvenementDeJeu::AttendDistribue1);
+    EXPECT_EQ(partie.table.totalEquipe(0) + partie.table.totalEquipe(1), 0);
+    const std::vector<std::string>& seconde = partie.table.listeDesEvenements().enregistrement();
+    ASSERT_GE(seconde.size(), 7u);
+    for (int ligne = 1; ligne <= 5; ++ligne) EXPECT_EQ(seconde[ligne], premiere[ligne]) << ligne;
+    EXPECT_EQ(partie.joueur(2).nom(), "Claire (vous)");
+}

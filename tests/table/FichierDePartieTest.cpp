@@ -1,25 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
+#include "support/Fichiers.h"
 #include "support/PartieDeQuatreHumains.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string litFichier(const fs::path& chemin) {
-    std::ifstream fichier(chemin, std::ios::binary);
-    std::ostringstream contenu;
-    contenu << fichier.rdbuf();
-    return contenu.str();
-}
 
-void ecritFichier(const fs::path& chemin, const std::string& contenu) {
-    std::ofstream(chemin, std::ios::binary) << contenu;
-}
 
 class FichierDePartie : public ::testing::Test {
 protected:

@@ -2,9 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "support/Fichiers.h"
 #include "support/PartieDeQuatreHumains.h"
 
 namespace fs = std::filesystem;
@@ -14,12 +13,6 @@ namespace fs = std::filesystem;
 // where it ends. Set TRUMPWISE_REGENERE_REFERENCES=1 to write them again after an intended change.
 namespace {
 
-std::string litFichier(const fs::path& chemin) {
-    std::ifstream fichier(chemin, std::ios::binary);
-    std::ostringstream contenu;
-    contenu << fichier.rdbuf();
-    return contenu.str();
-}
 
 struct Reference {
     const char* fichier;

@@ -1,14 +1,14 @@
-#include "support/PlateformeFactice.h"
+#include "platform/PlateformeVirtuelle.h"
 
 #include <algorithm>
 
-class PlateformeFactice::MinuterieFactice : public Minuterie {
+class PlateformeVirtuelle::MinuterieVirtuelle : public Minuterie {
 public:
-    MinuterieFactice(PlateformeFactice& plateforme, std::function<void()> action)
+    MinuterieVirtuelle(PlateformeVirtuelle& plateforme, std::function<void()> action)
         : plateforme_(plateforme), action_(std::move(action)) {
         plateforme_.minuteries_.push_back(this);
     }
-    ~MinuterieFactice() override {
+    ~MinuterieVirtuelle() override {
         auto& liste = plateforme_.minuteries_;
         liste.erase(std::remove(liste.begin(), liste.end(), this), liste.end());
     }
@@ -31,7 +31,7 @@ public:
     }
 
 private:
-    PlateformeFactice& plateforme_;
+    PlateformeVirtuelle& plateforme_;
     std::function<void()> action_;
     std::chrono::milliseconds intervalle_{0};
     std::chrono::milliseconds echeance_{0};
@@ -39,7 +39,7 @@ private:
     bool active_ = false;
 };
 
-PlateformeFactice::PlateformeFactice() {
+PlateformeVirtuelle::PlateformeVirtuelle() {
     heureLocale_.tm_year = 2026 - 1900;
     heureLocale_.tm_mon = 11;
     heureLocale_.tm_mday = 10;
@@ -47,22 +47,22 @@ PlateformeFactice::PlateformeFactice() {
     Plateforme::installe(this);
 }
 
-PlateformeFactice::~PlateformeFactice() { Plateforme::installe(nullptr); }
+PlateformeVirtuelle::~PlateformeVirtuelle() { Plateforme::installe(nullptr); }
 
-std::unique_ptr<Minuterie> PlateformeFactice::creeMinuterie(std::function<void()> action) {
-    return std::make_unique<MinuterieFactice>(*this, std::move(action));
+std::unique_ptr<Minuterie> PlateformeVirtuelle::creeMinuterie(std::function<void()> action) {
+    return std::make_unique<MinuterieVirtuelle>(*this, std::move(action));
 }
 
-int PlateformeFactice::minuteriesActives() const {
+int PlateformeVirtuelle::minuteriesActives() const {
     return static_cast<int>(std::count_if(minuteries_.begin(), minuteries_.end(),
-                                          [](const MinuterieFactice* m) { return m->estActive(); }));
+                                          [](const MinuterieVirtuelle* m) { return m->estActive(); }));
 }
 
-void PlateformeFactice::avance(int millisecondes) {
+void PlateformeVirtuelle::avance(int millisecondes) {
     const auto fin = horloge_ + std::chrono::milliseconds(millisecondes);
     for (;;) {
-        MinuterieFactice* prochaine = nullptr;
-        for (MinuterieFactice* m : minuteries_)
+        MinuterieVirtuelle* prochaine = nullptr;
+        for (MinuterieVirtuelle* m : minuteries_)
             if (m->estActive() && m->echeance() <= fin && (!prochaine || m->echeance() < prochaine->echeance()))
                 prochaine = m;
         if (!prochaine) break;
@@ -72,17 +72,17 @@ void PlateformeFactice::avance(int millisecondes) {
     horloge_ = fin;
 }
 
-void PlateformeFactice::avanceJusquAuRepos(int limiteMs) {
+void PlateformeVirtuelle::avanceJusquAuRepos(int limiteMs) {
     const auto limite = horloge_ + std::chrono::milliseconds(limiteMs);
     while (minuteriesActives() > 0 && horloge_ < limite) {
         auto prochaine = limite;
-        for (MinuterieFactice* m : minuteries_)
+        for (MinuterieVirtuelle* m : minuteries_)
             if (m->estActive()) prochaine = std::min(prochaine, m->echeance());
         avance(static_cast<int>(std::max<std::int64_t>((prochaine - horloge_).count(), 0)));
     }
 }
 
-bool PlateformeFactice::reponds(const Boite& boite) {
+bool PlateformeVirtuelle::reponds(const Boite& boite) {
     boites.push_back(boite);
     if (pendantLaBoite) pendantLaBoite(boite);
     if (reponses.empty()) return true;
@@ -91,20 +91,20 @@ bool PlateformeFactice::reponds(const Boite& boite) {
     return reponse;
 }
 
-void PlateformeFactice::information(const std::string& texte, const std::string& titre) {
+void PlateformeVirtuelle::information(const std::string& texte, const std::string& titre) {
     boites.push_back({"information", texte, titre});
     if (pendantLaBoite) pendantLaBoite(boites.back());
 }
 
-bool PlateformeFactice::question(const std::string& texte, const std::string& titre) {
+bool PlateformeVirtuelle::question(const std::string& texte, const std::string& titre) {
     return reponds({"question", texte, titre});
 }
 
-bool PlateformeFactice::avertissement(const std::string& texte, const std::string& titre) {
+bool PlateformeVirtuelle::avertissement(const std::string& texte, const std::string& titre) {
     return reponds({"avertissement", texte, titre});
 }
 
-void PlateformeFactice::erreur(const std::string& texte) {
+void PlateformeVirtuelle::erreur(const std::string& texte) {
     boites.push_back({"erreur", texte, ""});
     if (pendantLaBoite) pendantLaBoite(boites.back());
 }

@@ -8,10 +8,11 @@
 
 #include "platform/Plateforme.h"
 
-// The tests' platform: a virtual clock, timers that fire when the clock is advanced past them,
-// message boxes recorded with scripted answers (Yes/OK unless told otherwise). Installed for the
-// lifetime of the object.
-class PlateformeFactice : public Plateforme {
+// A platform without a user interface on a virtual clock: timers fire when the clock is advanced
+// past them, message boxes are recorded and answered from a script (Yes/OK unless told
+// otherwise). The tests and the headless tools run games on it, as fast as the machine allows.
+// Installed for the lifetime of the object.
+class PlateformeVirtuelle : public Plateforme {
 public:
     struct Boite {
         std::string genre;  // "information", "question", "avertissement", "erreur"
@@ -19,8 +20,8 @@ public:
         std::string titre;
     };
 
-    PlateformeFactice();
-    ~PlateformeFactice() override;
+    PlateformeVirtuelle();
+    ~PlateformeVirtuelle() override;
 
     std::unique_ptr<Minuterie> creeMinuterie(std::function<void()> action) override;
     void traiteMessagesEnAttente() override { ++messagesTraites; }
@@ -49,10 +50,10 @@ public:
     std::tm heureLocale_{};
 
 private:
-    class MinuterieFactice;
+    class MinuterieVirtuelle;
     bool reponds(const Boite& boite);
 
     std::chrono::steady_clock::time_point origine_{};
     std::chrono::milliseconds horloge_{0};
-    std::vector<MinuterieFactice*> minuteries_;
+    std::vector<MinuterieVirtuelle*> minuteries_;
 };

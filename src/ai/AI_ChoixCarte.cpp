@@ -1,0 +1,72 @@
+#include "ai/AI_ChoixCarte.h"
+
+#include "ai/AI_Evaluation.h"
+#include "ai/AI_HistoEvaluationCarte.h"
+#include "ai/AI_HistoEvaluations.h"
+#include "ai/AI_ProbaSimplifiee.h"
+#include "ai/AnalyseJoueur.h"
+#include "platform/Assertion.h"
+#include "platform/TableDesTextes.h"
+#include "rules/Partie.h"
+
+namespace {
+constexpr int ID_RACINE_ARBRE = 3841;
+}
+
+AI_ChoixCarte::AI_ChoixCarte(int noJoueur, int niveau, bool departAtoutPlusHaut)
+    : noJoueur_(noJoueur), niveau_(niveau), departAtoutPlusHaut_(departAtoutPlusHaut) {}
+
+int AI_ChoixCarte::repetitions(int niveau) {
+    switch (niveau) {
+        case 0:
+            return 25;
+        case 1:
+            return 4;
+        case 2:
+            return 8;
+        default:
+            TW_ASSERT(false, "AI_Joueur");
+            return 6;
+    }
+}
+
+const Carte* AI_ChoixCarte::atoutLePlusFort(const Partie& partie, CarteSet cartesEnMain) const {
+    const Atout atout = partie.atout();
+    const Carte* result = nullptr;
+    for (const Carte& carte : cartesEnMain.deCouleur(valeur(atout)))
+        if (!result || carte.getForce(atout) > result->getForce(atout)) result = &carte;
+    return result;
+}
+
+const Carte* AI_ChoixCarte::choisit(const Partie& partie, int joueurDoitChoisirAtout, CarteSet cartesEnMain,
+                                    const AI_ProbaSimplifiee& probas, KnuthRandom& aleatoire,
+                                    AnalyseJoueur& analyse) const {
+    const CarteSet jouables = partie.cartesJouables(cartesEnMain);
+    const int nbRepetitions = repetitions(niveau_);
+    analyse.videArbre();
+    analyse.videProjections();
+    analyse.ajouteRacine(formate(ID_RACINE_ARBRE, noJoueur_));
+    AI_HistoEvaluations histos(analyse, partie.getMultiplicateur() * POINTS_MAXI);
+
+    if (jouables.size() == 1) return &*jouables.begin();
+
+    const bool notreEquipeAChoisi =
+        joueurDoitChoisirAtout == noJoueur_ || joueurDoitChoisirAtout == (noJoueur_ + 2) % 4;
+    if (partie.nbCartesJouees() == 0 && notreEquipeAChoisi && departAtoutPlusHaut_) {
+        // In a no-trump mode no card is of the trump's suit value: the search decides.
+        if (const Carte* atout = atoutLePlusFort(partie, cartesEnMain)) return atout;
+    }
+
+    for (const Carte& candidate : jouables) {
+        AI_HistoEvaluationCarte collecteur(histos, candidate, noJoueur_);
+        for (int repetition = 0; repetition < nbRepetitions; ++repetition) {
+            Partie partieSimulee = partie;
+            partieSimulee.joueCarte(candidate, noJoueur_);
+            AI_ProbaSimplifiee probasSimulees = probas;
+            probasSimulees.metAJour(partieSimulee);
+            AI_Evaluation evaluation(probasSimulees, partieSimulee, noJoueur_, niveau_, aleatoire);
+            evaluation.evalue(candidate, collecteur);
+        }
+    }
+    return jouables.empty() ? nullptr : histos.meilleureCarte();
+}

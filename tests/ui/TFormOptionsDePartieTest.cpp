@@ -7,9 +7,9 @@
 #include "platform/TableDesTextes.h"
 #include "rules/TypeDePartiesPossibles.h"
 #include "ui/RadioGroup.h"
+#include "ui/ReponseModale.h"
 #include "ui/TFormOptionsDePartie.h"
 #include "ui/Texte.h"
-#include "ui/ReponseModale.h"
 
 namespace {
 

@@ -42,7 +42,6 @@ const Carte* AI_ChoixCarte::choisit(const Partie& partie, int joueurDoitChoisirA
                                     const AI_ProbaSimplifiee& probas, KnuthRandom& aleatoire,
                                     AnalyseJoueur& analyse) const {
     const CarteSet jouables = partie.cartesJouables(cartesEnMain);
-    const int nbRepetitions = repetitions(niveau_);
     analyse.videArbre();
     analyse.videProjections();
     analyse.ajouteRacine(formate(ID_RACINE_ARBRE, noJoueur_));
@@ -57,6 +56,13 @@ const Carte* AI_ChoixCarte::choisit(const Partie& partie, int joueurDoitChoisirA
         if (const Carte* atout = atoutLePlusFort(partie, cartesEnMain)) return atout;
     }
 
+    evalue(partie, jouables, probas, aleatoire, histos);
+    return jouables.empty() ? nullptr : histos.meilleureCarte();
+}
+
+void AI_ChoixCarte::evalue(const Partie& partie, CarteSet jouables, const AI_ProbaSimplifiee& probas,
+                           KnuthRandom& aleatoire, AI_HistoEvaluations& histos) const {
+    const int nbRepetitions = repetitions(niveau_);
     for (const Carte& candidate : jouables) {
         AI_HistoEvaluationCarte collecteur(histos, candidate, noJoueur_);
         for (int repetition = 0; repetition < nbRepetitions; ++repetition) {
@@ -68,5 +74,4 @@ const Carte* AI_ChoixCarte::choisit(const Partie& partie, int joueurDoitChoisirA
             evaluation.evalue(candidate, collecteur);
         }
     }
-    return jouables.empty() ? nullptr : histos.meilleureCarte();
 }

@@ -2,6 +2,7 @@
 
 #include "rules/CarteSet.h"
 
+class AI_HistoEvaluations;
 class AI_ProbaSimplifiee;
 class AnalyseJoueur;
 class KnuthRandom;
@@ -26,6 +27,10 @@ public:
     // internal error, only when the hand holds no playable card.
     const Carte* choisit(const Partie& partie, int joueurDoitChoisirAtout, CarteSet cartesEnMain,
                          const AI_ProbaSimplifiee& probas, KnuthRandom& aleatoire, AnalyseJoueur& analyse) const;
+
+    // Judges every playable card by its repeated evaluations, adding the samples to `histos`.
+    void evalue(const Partie& partie, CarteSet jouables, const AI_ProbaSimplifiee& probas, KnuthRandom& aleatoire,
+                AI_HistoEvaluations& histos) const;
 
 private:
     const Carte* atoutLePlusFort(const Partie& partie, CarteSet cartesEnMain) const;

@@ -55,6 +55,8 @@ public:
     static bool estPire(const Noeud& a, const Noeud& b);
 
     const Noeud& noeud(int index) const { return pool()[static_cast<unsigned>(index)]; }
+    // Bytes the pool of nodes holds, shared by every player of the program.
+    static std::size_t memoirePartagee() { return pool().capacity() * sizeof(Noeud); }
     int racine() const { return racine_; }
 
 private:

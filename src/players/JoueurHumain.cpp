@@ -5,6 +5,7 @@
 #include "rules/TypeDePartie.h"
 #include "table/EvenementDeJeu.h"
 #include "table/ListeDesEvenements.h"
+#include "table/SpacesSeparatedString.h"
 #include "table/Table.h"
 #include "table/TasCentral.h"
 
@@ -76,7 +77,7 @@ void JoueurHumain::annoncesVues() {
 
 void JoueurHumain::envoieMessage(const std::string& texte) {
     if (texte.empty()) return;
-    listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::Message, texte,
+    listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::Message, SpacesSeparatedString::champEncodable(texte),
                                               static_cast<EvenementDeJeu::Intervenant>(noJoueur_),
                                               EvenementDeJeu::NumeroMessageJoueur));
 }

@@ -11,17 +11,6 @@
 
 namespace {
 
-// The name travels as a plain field of a record nested in an event: a separator byte would end
-// it early and an unbalanced brace would shift the end of the enclosing record.
-std::string nomEncodable(std::string nom) {
-    for (char& c : nom) {
-        if (c == SpacesSeparatedString::STRING_START) c = '(';
-        if (c == SpacesSeparatedString::STRING_END) c = ')';
-        if (c == SpacesSeparatedString::STRING_SEPARATOR) c = '|';
-    }
-    return nom;
-}
-
 std::int32_t tireIdentifiant() {
     std::tm heure = Plateforme::courante().heureLocale();
     std::srand(static_cast<unsigned>(timegm(&heure)));
@@ -38,13 +27,13 @@ std::int32_t litDansIntervalle(SpacesSeparatedString& lecteur, const char* champ
 
 }  // namespace
 
-OptionsDuJoueur::OptionsDuJoueur() : nom_(nomEncodable(Plateforme::courante().nomDUtilisateur())) {}
+OptionsDuJoueur::OptionsDuJoueur() : nom_(SpacesSeparatedString::champEncodable(Plateforme::courante().nomDUtilisateur())) {}
 
 OptionsDuJoueur::OptionsDuJoueur(std::string nom, bool departAtoutPlusHaut, std::uint8_t appels, bool distant,
                                  Race race, std::uint8_t niveau)
     : departAtoutPlusHaut_(departAtoutPlusHaut),
       appels_(appels),
-      nom_(nomEncodable(std::move(nom))),
+      nom_(SpacesSeparatedString::champEncodable(std::move(nom))),
       distant_(distant ? 1 : 0),
       race_(race),
       niveau_(niveau),

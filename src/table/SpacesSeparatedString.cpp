@@ -64,3 +64,12 @@ bool convertitEntier(const std::string& texte, std::int32_t& valeur) {
     const auto [arret, erreur] = std::from_chars(debut, fin, valeur);
     return erreur == std::errc() && arret == fin;
 }
+
+std::string SpacesSeparatedString::champEncodable(std::string texte) {
+    for (char& c : texte) {
+        if (c == STRING_START) c = '(';
+        if (c == STRING_END) c = ')';
+        if (c == STRING_SEPARATOR) c = '|';
+    }
+    return texte;
+}

@@ -32,6 +32,11 @@ public:
 
     const std::string& reste() const { return string_; }
 
+    // A text typed by a user (a name, a chat line) made safe to travel as a plain field, also
+    // inside a nested record: a separator byte would end it early and a brace would shift the
+    // end of the enclosing record.
+    static std::string champEncodable(std::string texte);
+
 private:
     std::string string_;
 };

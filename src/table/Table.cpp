@@ -101,11 +101,9 @@ void Table::traiteEvenement(const EvenementDeJeu& evenement, const std::string& 
             traiteRamasseTas();
             return;
         case TypeEvenement::AjouteCarte: {
-            Joueur* joueur = getJoueur(evenement.getIntervenant());
-            const CarteSet main = joueur->getMain();
-            const auto carte = main.trouveParIdentifiant(donnees);
-            joueur->cartePosee(*carte, numero);
-            traiteCarte(&*carte, evenement.getNoJoueur());
+            const Carte* carte = EvenementDeJeu::carteDuParametre(donnees);
+            getJoueur(evenement.getIntervenant())->cartePosee(*carte, numero);
+            traiteCarte(carte, evenement.getNoJoueur());
             return;
         }
         case TypeEvenement::Distribue:
@@ -201,9 +199,8 @@ void Table::verifieEvenementAttendu(const EvenementDeJeu& evenement) const {
         if (type != TypeEvenement::AjouteCarte || !partie_) refuse();
         const int siege = partie_->noDuProchainAJouer();
         exigeSiege(siege);
-        const CarteSet main = joueur_[siege]->getMain();
-        const auto carte = main.trouveParIdentifiant(evenement.getDonnees());
-        if (carte == main.end() || !partie_->cartesJouables(main).contient(*carte)) refuse();
+        const Carte* carte = EvenementDeJeu::carteDuParametre(evenement.getDonnees());
+        if (!carte || !partie_->cartesJouables(joueur_[siege]->getMain()).contient(*carte)) refuse();
     } else if (EvenementDeJeu::estEtatRamasseTas(etat)) {
         if (type != TypeEvenement::RamasseTas || !partie_) refuse();
         exigeSiege(EvenementDeJeu::siegeDuRamasseTas(etat));

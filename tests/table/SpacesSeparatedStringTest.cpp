@@ -68,3 +68,14 @@ TEST(SpacesSeparatedString, MalformedTextFromOutsideEndsInAnError) {
     EXPECT_EQ(limites.getInt(), INT32_MIN);
     EXPECT_EQ(limites.getInt(), INT32_MAX);
 }
+
+TEST(SpacesSeparatedString, TypedTextIsMadeSafeToTravelAsAField) {
+    const std::string sur = SpacesSeparatedString::champEncodable("{a\xA6}b");
+    EXPECT_EQ(sur, "(a|)b");
+    SpacesSeparatedString s;
+    s.addString(sur);
+    s.addInt(4);
+    SpacesSeparatedString lecteur(s.toString());
+    EXPECT_EQ(lecteur.getString(), sur);
+    EXPECT_EQ(lecteur.getInt(), 4);
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/Separateur.h"
+
 #include <string>
 #include <vector>
 
@@ -11,11 +13,6 @@ namespace {
 
 using O = OptionsDuJoueur;
 
-std::string b(std::string texte) {
-    for (char& c : texte)
-        if (c == '|') c = '\xA6';
-    return texte;
-}
 
 O record(const std::string& nom, O::Race race, bool distant, int identifiant = 0) {
     O options;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/Separateur.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -24,12 +26,6 @@ namespace {
 using E = EvenementDeJeu;
 using T = TypeEvenement;
 
-// Writes the examples with '|' standing for the separator byte 0xA6.
-std::string b(std::string texte) {
-    for (char& c : texte)
-        if (c == '|') c = '\xA6';
-    return texte;
-}
 
 std::string statut(bool chibre, bool choisi, Atout atout, int multiplicateur) {
     StatusAtout status;

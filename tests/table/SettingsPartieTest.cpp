@@ -1,19 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "support/Separateur.h"
+
 #include <string>
 
 #include "platform/Exception.h"
 #include "table/SettingsPartie.h"
-
-namespace {
-
-std::string b(std::string texte) {
-    for (char& c : texte)
-        if (c == '|') c = '\xA6';
-    return texte;
-}
-
-}  // namespace
 
 TEST(SettingsPartie, NineFieldsInTheirOrder) {
     SettingsPartie premiere;

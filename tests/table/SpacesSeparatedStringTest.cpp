@@ -1,16 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "support/Separateur.h"
+
 #include "platform/Exception.h"
 #include "table/SpacesSeparatedString.h"
-
-namespace {
-// Writes the examples with '|' standing for the separator byte 0xA6.
-std::string b(std::string texte) {
-    for (char& c : texte)
-        if (c == '|') c = '\xA6';
-    return texte;
-}
-}  // namespace
 
 TEST(SpacesSeparatedString, WritesFieldsEachFollowedByTheSeparator) {
     SpacesSeparatedString imbrique;

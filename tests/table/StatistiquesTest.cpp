@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/Separateur.h"
+
 #include <limits>
 #include <string>
 
@@ -8,11 +10,6 @@
 
 namespace {
 
-std::string b(std::string texte) {
-    for (char& c : texte)
-        if (c == '|') c = '\xA6';
-    return texte;
-}
 
 void attendValeurs(const Statistiques& s, int total, int jouees, int gagnees) {
     EXPECT_EQ(s.getTotalPoints(), total);

@@ -1,0 +1,45 @@
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "platform/Plateforme.h"
+#include "players/FabriqueDeJoueurs.h"
+#include "ui/Application.h"
+#include "ui/BoiteDebug.h"
+#include "ui/Langue.h"
+#include "ui/PlateformeQt.h"
+#include "ui/Ressources.h"
+#include "ui/TFormJeuDeCartes.h"
+
+#if __has_include("ai/AI_Joueur.h")
+#include "ai/AI_Joueur.h"
+#define TRUMPWISE_AVEC_AI_JOUEUR 1
+#endif
+
+int main(int argc, char** argv) {
+    Application application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Trumpwise"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Trumpwise"));
+    QApplication::setDesktopFileName(QStringLiteral("trumpwise"));
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    PlateformeQt plateforme;
+    Plateforme::installe(&plateforme);
+    BoiteDebug::installe();
+#ifdef TRUMPWISE_AVEC_AI_JOUEUR
+    enregistreFabrique(OptionsDuJoueur::AI, creeAIJoueur);
+#endif
+    if (!langue::charge(langue::codeMemorise()) && !langue::charge(QStringLiteral("FRA")))
+        std::fprintf(stderr, "trumpwise: no string table in %s\n", qPrintable(ressources::dossierLangues()));
+
+    int resultat = 0;
+    {
+        TFormJeuDeCartes fenetre(QApplication::arguments());
+        plateforme.setFenetre(&fenetre);
+        fenetre.show();
+        resultat = QApplication::exec();
+    }
+    Plateforme::installe(nullptr);
+    return resultat;
+}

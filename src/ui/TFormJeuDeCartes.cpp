@@ -1,0 +1,450 @@
+#include "ui/TFormJeuDeCartes.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <cstdlib>
+
+#include "platform/Assertion.h"
+#include "platform/Exception.h"
+#include "platform/Plateforme.h"
+#include "platform/TableDesTextes.h"
+#include "ui/Icone.h"
+#include "ui/Langue.h"
+#include "ui/PlateformeQt.h"
+#include "ui/TFormAPropos.h"
+#include "ui/TFormEventsTable.h"
+#include "ui/TFormOptionsDePartie.h"
+#include "ui/TFormOptionsDuJoueur.h"
+#include "ui/TFormStatistiques.h"
+#include "ui/Texte.h"
+#include "ui/VueTable.h"
+
+namespace {
+
+constexpr int LARGEUR_CLIENT = 792;
+constexpr int HAUTEUR_CLIENT = 554;
+
+// The main window's texts in the string table.
+enum IdTexte {
+    ID_TITRE_VERSION = 2,
+    ID_CODE_CARTES = 5,
+    ID_ALPHONSE = 2816,
+    ID_GERTRUDE = 2817,
+    ID_PARTENAIRE = 3584,
+    ID_USAGE = 3589,
+    ID_DIRECTPLAY_ECHOUE = 3590,
+    ID_FICHIER_ILLISIBLE = 3601,
+    ID_PARTIE_PERDUE = 3648,
+    ID_TITRE_PARTIE_PERDUE = 3649,
+    ID_ATTENDRE_JOUEURS = 3650,
+    ID_TITRE_ATTENDRE = 3651,
+    ID_MENU_FICHIERS = 4352,
+    ID_NOUVELLE_PARTIE,
+    ID_OUVRIR,
+    ID_SAUVER,
+    ID_SAUVER_SOUS,
+    ID_QUITTER,
+    ID_MENU_CONNECTION,
+    ID_HEBERGER,
+    ID_JOINDRE,
+    ID_DECONNECTER,
+    ID_MENU_OPTIONS,
+    ID_STYLE_CARTES,
+    ID_FRANCAISES,
+    ID_SUISSE_ALLEMANDES,
+    ID_A_PROPOS,
+    ID_STATISTIQUES,
+    ID_JOUEUR,
+    ID_FILTRE_PARTIES,
+};
+
+struct ItemDeMenu {
+    const char* nom;
+    int idTexte;
+};
+
+const ItemDeMenu ITEMS[] = {
+    {"Nouvellepartie1", ID_NOUVELLE_PARTIE},   {"Ouvrir1", ID_OUVRIR},
+    {"Sauvegarder1", ID_SAUVER},               {"Sauversous1", ID_SAUVER_SOUS},
+    {"Quitter1", ID_QUITTER},                  {"Hbergerunepartie1", ID_HEBERGER},
+    {"Joindreunepartieclient1", ID_JOINDRE},   {"Dconnecter1", ID_DECONNECTER},
+    {"Francaises1", ID_FRANCAISES},            {"SuisseAllemandes1", ID_SUISSE_ALLEMANDES},
+    {"Apropos1", ID_A_PROPOS},                 {"Scores1", ID_STATISTIQUES},
+    {"JoueurNometnivau1", ID_JOUEUR},
+};
+
+std::string nomDeFichierNatif(const QString& nom) { return QFile::encodeName(nom).toStdString(); }
+
+}  // namespace
+
+// Each table sees the window through its own link, cut when the table is dropped: a dropped
+// table whose call is still running stops consuming and asking at once.
+class TFormJeuDeCartes::LienFenetre : public FenetreDeJeu {
+public:
+    explicit LienFenetre(const TFormJeuDeCartes& fenetre) : fenetre_(fenetre) {}
+    bool estVisible() const override { return actif_ && fenetre_.estVisible(); }
+    void coupe() { actif_ = false; }
+
+private:
+    const TFormJeuDeCartes& fenetre_;
+    bool actif_ = true;
+};
+
+TFormJeuDeCartes::TFormJeuDeCartes(QStringList arguments, QWidget* parent)
+    : QMainWindow(parent), arguments_(std::move(arguments)) {
+    setWindowTitle(QStringLiteral("Trumpwise"));
+    setWindowIcon(iconeDuProgramme());
+    vueTable_ = new VueTable(this);
+    setCentralWidget(vueTable_);
+    creeMenus();
+    traduit();
+    resize(LARGEUR_CLIENT, HAUTEUR_CLIENT + menuBar()->sizeHint().height());
+    if (const QScreen* ecran = screen()) move(ecran->availableGeometry().center() - rect().center());
+
+    dialogues_.optionsDePartie = [this](OptionsDePartie& options) { options = TFormOptionsDePartie::choisit(this, options); };
+    dialogues_.optionsDuJoueur = [this](OptionsDuJoueur& options) {
+        // One dialog for the session: a name once typed is offered again.
+        if (!optionsDuJoueur_) optionsDuJoueur_ = new TFormOptionsDuJoueur(this);
+        optionsDuJoueur_->edite(options);
+    };
+    dialogues_.statistiques = [this](Statistiques& statistiques) { TFormStatistiques(statistiques, this).exec(); };
+    dialogues_.aPropos = [this] { TFormAbout(this).exec(); };
+    dialogues_.evenements = [this](ListeDesEvenements& liste, bool montre) {
+        if (!evenements_) evenements_ = new TFormEventsTable(this);
+        evenements_->observe(&liste);
+        evenements_->setVisible(montre);
+    };
+    dialogues_.fichierAOuvrir = [this] {
+        QFileDialog dialogue(this, QString(), QString(), qtexte(ID_FILTRE_PARTIES));
+        dialogue.setFileMode(QFileDialog::ExistingFile);
+        dialogue.setDefaultSuffix(QStringLiteral("jss"));
+        return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
+    };
+    dialogues_.fichierASauver = [this](const QString& nomActuel) {
+        QFileDialog dialogue(this, QString(), nomActuel, qtexte(ID_FILTRE_PARTIES));
+        dialogue.setAcceptMode(QFileDialog::AcceptSave);
+        dialogue.setDefaultSuffix(QStringLiteral("jss"));
+        return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
+    };
+
+    auto* debug = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D), this);
+    connect(debug, &QShortcut::activated, this, &TFormJeuDeCartes::basculeAffichageDebug);
+
+    timer_.setSingleShot(true);
+    timer_.setInterval(1);
+    connect(&timer_, &QTimer::timeout, this, &TFormJeuDeCartes::timer_Timer);
+    timer_.start();
+}
+
+TFormJeuDeCartes::~TFormJeuDeCartes() {
+    vueTable_->setTable(nullptr);
+    if (evenements_) evenements_->observe(nullptr);
+    table_.reset();
+    abandonnees_.clear();
+}
+
+QAction* TFormJeuDeCartes::action(const char* nom) const { return findChild<QAction*>(QString::fromLatin1(nom)); }
+
+void TFormJeuDeCartes::creeMenus() {
+    const auto item = [this](QMenu* menu, const char* nom, void (TFormJeuDeCartes::*gestionnaire)()) {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(QString::fromLatin1(nom));
+        connect(action, &QAction::triggered, this, [this, gestionnaire] {
+            AppelAuJeu appel;
+            (this->*gestionnaire)();
+        });
+        return action;
+    };
+    menuFichiers_ = menuBar()->addMenu(QString());
+    item(menuFichiers_, "Nouvellepartie1", &TFormJeuDeCartes::Nouvellepartie1Click)->setShortcut(QKeySequence::New);
+    menuFichiers_->addSeparator();
+    item(menuFichiers_, "Ouvrir1", &TFormJeuDeCartes::Ouvrir1Click)->setShortcut(QKeySequence::Open);
+    item(menuFichiers_, "Sauvegarder1", &TFormJeuDeCartes::Sauvegarder1Click)->setShortcut(QKeySequence::Save);
+    item(menuFichiers_, "Sauversous1", &TFormJeuDeCartes::Sauversous1Click);
+    menuFichiers_->addSeparator();
+    QAction* quitter = menuFichiers_->addAction(QString(), this, &QWidget::close);
+    quitter->setObjectName(QStringLiteral("Quitter1"));
+    quitter->setShortcut(QKeySequence::Quit);
+
+    menuConnection_ = menuBar()->addMenu(QString());
+    item(menuConnection_, "Hbergerunepartie1", &TFormJeuDeCartes::Hbergerunepartie1Click);
+    item(menuConnection_, "Joindreunepartieclient1", &TFormJeuDeCartes::Joindreunepartieclient1Click);
+    menuConnection_->addSeparator();
+    item(menuConnection_, "Dconnecter1", &TFormJeuDeCartes::Dconnecter1Click)->setEnabled(false);
+
+    menuOptions_ = menuBar()->addMenu(QString());
+    menuStyle_ = menuOptions_->addMenu(QString());
+    groupeStyle_ = new QActionGroup(this);
+    QAction* francaises = item(menuStyle_, "Francaises1", &TFormJeuDeCartes::Cartesfranaises1Click);
+    QAction* suisses = item(menuStyle_, "SuisseAllemandes1", &TFormJeuDeCartes::Cartessuisseallemandes1Click);
+    for (QAction* style : {francaises, suisses}) {
+        style->setCheckable(true);
+        groupeStyle_->addAction(style);
+    }
+    francaises->setChecked(true);
+    menuOptions_->addSeparator();
+    item(menuOptions_, "Scores1", &TFormJeuDeCartes::Scores1Click);
+    item(menuOptions_, "JoueurNometnivau1", &TFormJeuDeCartes::JoueurNometnivau1Click);
+
+    aPropos_ = menuBar()->addAction(QString());
+    aPropos_->setObjectName(QStringLiteral("Apropos1"));
+    connect(aPropos_, &QAction::triggered, this, [this] { Apropos1Click(); });
+}
+
+// The texts of the menus, again after each change of language.
+void TFormJeuDeCartes::traduit() {
+    menuFichiers_->setTitle(qtexte(ID_MENU_FICHIERS));
+    menuConnection_->setTitle(qtexte(ID_MENU_CONNECTION));
+    menuOptions_->setTitle(qtexte(ID_MENU_OPTIONS));
+    menuStyle_->setTitle(qtexte(ID_STYLE_CARTES));
+    for (const ItemDeMenu& item : ITEMS)
+        if (QAction* a = action(item.nom)) a->setText(qtexte(item.idTexte));
+}
+
+// ---- Start-up ----
+
+void TFormJeuDeCartes::timer_Timer() {
+    timer_.stop();
+    menusLocaux();
+    appliqueStyleDeLaLangue();
+    const LigneDeCommande ligne = LigneDeCommande::analyse(arguments_);
+    switch (ligne.action) {
+        case LigneDeCommande::Action::Serveur: Hbergerunepartie1Click(); return;
+        case LigneDeCommande::Action::Client:
+            nomFichierSauve_.clear();
+            nouvelleTable();
+            demarreReseau(OptionsDePartie::ClientTCP, depuisQt(ligne.argument));
+            return;
+        case LigneDeCommande::Action::Fichier:
+            nouvelleTable();
+            table_->commencePartie(Table::ChargeFichier, OptionsDePartie::Local, nomDeFichierNatif(ligne.argument));
+            return;
+        case LigneDeCommande::Action::Allemand:
+            choisitLangue(QStringLiteral("DEU"));
+            appliqueStyleDeLaLangue();
+            Nouvellepartie1Click();
+            return;
+        case LigneDeCommande::Action::Francais:
+            choisitLangue(QStringLiteral("FRA"));
+            Nouvellepartie1Click();
+            return;
+        case LigneDeCommande::Action::Anglais:
+            choisitLangue(QStringLiteral("ENU"));
+            Nouvellepartie1Click();
+            return;
+        case LigneDeCommande::Action::NouvellePartie: Nouvellepartie1Click(); return;
+        case LigneDeCommande::Action::ServeurDirectPlay: ServerDirectPlay1Click(); return;
+        case LigneDeCommande::Action::ClientDirectPlay: ClientDirectPlay1Click(); return;
+        case LigneDeCommande::Action::LanceParLobby: throw Exception(texte(ID_DIRECTPLAY_ECHOUE));
+        case LigneDeCommande::Action::Invalide: throw Exception(formate(ID_USAGE, depuisQt(ligne.texteComplet)));
+    }
+}
+
+// The German texts come with the Swiss-German cards.
+void TFormJeuDeCartes::appliqueStyleDeLaLangue() {
+    if (texte(ID_CODE_CARTES) != "GER") return;
+    action("SuisseAllemandes1")->setChecked(true);
+    Cartessuisseallemandes1Click();
+}
+
+void TFormJeuDeCartes::choisitLangue(const QString& code) {
+    if (!langue::choisit(code)) {
+        const QString chemin = code.toLower() + QStringLiteral(".txt");
+        Plateforme::courante().erreur(formate(ID_FICHIER_ILLISIBLE, depuisQt(chemin)));
+    }
+    traduit();
+    vueTable_->rafraichit();
+}
+
+// ---- Menus ----
+
+void TFormJeuDeCartes::menusLocaux() {
+    for (QAction* menu : menuBar()->actions()) menu->setEnabled(true);
+    action("Hbergerunepartie1")->setEnabled(true);
+    action("Joindreunepartieclient1")->setEnabled(true);
+    action("Dconnecter1")->setEnabled(false);
+}
+
+void TFormJeuDeCartes::menusReseau() {
+    for (QAction* menu : menuBar()->actions()) menu->setEnabled(menu == menuConnection_->menuAction());
+    action("Hbergerunepartie1")->setEnabled(false);
+    action("Joindreunepartieclient1")->setEnabled(false);
+    action("Dconnecter1")->setEnabled(true);
+}
+
+bool TFormJeuDeCartes::peutAbandonnerPartie() {
+    if (table_ && table_->demandeEnCours()) {
+        Plateforme::courante().avertissement(texte(ID_ATTENDRE_JOUEURS), texte(ID_TITRE_ATTENDRE));
+        return false;
+    }
+    if (!table_ || !table_->estModifiee() || table_->etatJeu() == EvenementDeJeu::Vide_Avant_NouvellePartie)
+        return true;
+    return Plateforme::courante().avertissement(texte(ID_PARTIE_PERDUE), texte(ID_TITRE_PARTIE_PERDUE));
+}
+
+// The old table may still be inside one of its calls (a message box, a replay pause): it is cut
+// from the window at once and destroyed once that call has returned.
+void TFormJeuDeCartes::nouvelleTable() {
+    vueTable_->setTable(nullptr);
+    if (evenements_) {
+        evenements_->observe(nullptr);
+        evenements_->hide();
+    }
+    if (table_) {
+        lien_->coupe();
+        abandonnees_.emplace_back(std::move(lien_), std::move(table_));
+        QTimer::singleShot(0, this, &TFormJeuDeCartes::detruitPartiesAbandonnees);
+    }
+    lien_ = std::make_unique<LienFenetre>(*this);
+    table_ = std::make_unique<Table>(statistiques_, lien_.get());
+    vueTable_->setTable(table_.get());
+}
+
+void TFormJeuDeCartes::detruitPartiesAbandonnees() {
+    if (AppelAuJeu::profondeur() > 0) {
+        QTimer::singleShot(50, this, &TFormJeuDeCartes::detruitPartiesAbandonnees);
+        return;
+    }
+    abandonnees_.clear();
+}
+
+void TFormJeuDeCartes::Nouvellepartie1Click() {
+    menusLocaux();
+    if (!peutAbandonnerPartie()) return;
+    nouvelleTable();
+    if (dialogues_.optionsDePartie) dialogues_.optionsDePartie(optionsDePartie_);
+    table_->setOptionsDePartie(optionsDePartie_);
+    setWindowTitle(qtexte(ID_TITRE_VERSION));
+
+    // The partner plays at the expert level with the user's habits; the opponents at the chosen
+    // level, with calls drawn at random among those a record may hold.
+    const auto appels = static_cast<std::uint8_t>(std::rand() % (OptionsDuJoueur::APPELS_MAX + 1));
+    const OptionsDuJoueur alphonse(texte(ID_ALPHONSE), true, appels, false, OptionsDuJoueur::AI,
+                                   optionsDePartie_.getNiveau());
+    const OptionsDuJoueur partenaire(texte(ID_PARTENAIRE), optionsUtilisateur_.getDepartAtoutPlusHaut(),
+                                     optionsUtilisateur_.getAppels(), false, OptionsDuJoueur::AI,
+                                     OptionsDePartie::NIVEAU_EXPERT);
+    const OptionsDuJoueur gertrude(texte(ID_GERTRUDE), alphonse.getDepartAtoutPlusHaut(), alphonse.getAppels(), false,
+                                   OptionsDuJoueur::AI, optionsDePartie_.getNiveau());
+    Table* table = table_.get();
+    table->commencePartie(Table::NouvellePartie, OptionsDePartie::Local, "");
+    const OptionsDuJoueur* sieges[4] = {&optionsUtilisateur_, &alphonse, &partenaire, &gertrude};
+    for (int siege = 0; siege < 4 && table == table_.get(); ++siege) table->inscritJoueur(*sieges[siege], 2 + siege);
+}
+
+void TFormJeuDeCartes::Ouvrir1Click() {
+    menusLocaux();
+    if (!peutAbandonnerPartie()) return;
+    const QString fichier = dialogues_.fichierAOuvrir ? dialogues_.fichierAOuvrir() : QString();
+    if (fichier.isEmpty()) return;
+    nouvelleTable();
+    nomFichierSauve_ = fichier;
+    table_->commencePartie(Table::ChargeFichier, OptionsDePartie::Local, nomDeFichierNatif(fichier));
+}
+
+void TFormJeuDeCartes::Sauversous1Click() {
+    const QString fichier = dialogues_.fichierASauver ? dialogues_.fichierASauver(nomFichierSauve_) : QString();
+    if (fichier.isEmpty()) return;
+    nomFichierSauve_ = fichier;
+    if (!table_) return;
+    table_->sauve(nomDeFichierNatif(fichier));
+}
+
+void TFormJeuDeCartes::Sauvegarder1Click() {
+    if (nomFichierSauve_.isEmpty()) {
+        Sauversous1Click();
+        return;
+    }
+    if (table_) table_->sauve(nomDeFichierNatif(nomFichierSauve_));
+}
+
+void TFormJeuDeCartes::demarreReseau(OptionsDePartie::Connection connection, const std::string& texte) {
+    table_->commencePartie(Table::NouvellePartie, connection, texte);
+    // A connection that could not start leaves no game: the menus are those of a local game.
+    if (table_->etatJeu() == EvenementDeJeu::Depart) menusLocaux();
+}
+
+void TFormJeuDeCartes::Hbergerunepartie1Click() {
+    if (!peutAbandonnerPartie()) return;
+    menusReseau();
+    nouvelleTable();
+    if (dialogues_.optionsDePartie) dialogues_.optionsDePartie(optionsDePartie_);
+    table_->setOptionsDePartie(optionsDePartie_);
+    demarreReseau(OptionsDePartie::ServeurTCP, "");
+}
+
+// Joining needs the host's address, asked by the client window of the network layer.
+void TFormJeuDeCartes::Joindreunepartieclient1Click() {
+    if (!peutAbandonnerPartie()) return;
+    menusReseau();
+    nouvelleTable();
+    demarreReseau(OptionsDePartie::ClientTCP, "");
+}
+
+void TFormJeuDeCartes::Dconnecter1Click() {
+    if (!table_ || !table_->confirmeFermeture()) return;
+    table_->deconnecte();
+    menusLocaux();
+}
+
+void TFormJeuDeCartes::ServerDirectPlay1Click() {
+    nomFichierSauve_.clear();
+    nouvelleTable();
+    if (dialogues_.optionsDePartie) dialogues_.optionsDePartie(optionsDePartie_);
+    table_->setOptionsDePartie(optionsDePartie_);
+    menusReseau();
+    demarreReseau(OptionsDePartie::ServeurDirectPlay, "");
+}
+
+void TFormJeuDeCartes::ClientDirectPlay1Click() {
+    nomFichierSauve_.clear();
+    nouvelleTable();
+    menusReseau();
+    demarreReseau(OptionsDePartie::ClientDirectPlay, "");
+}
+
+void TFormJeuDeCartes::appliqueStyle(StyleCartes style) {
+    style_ = style;
+    ImagesCartes::instance().setStyle(style);
+    vueTable_->rechargeImages();
+}
+
+void TFormJeuDeCartes::Cartesfranaises1Click() { appliqueStyle(StyleCartes::Francaises); }
+void TFormJeuDeCartes::Cartessuisseallemandes1Click() { appliqueStyle(StyleCartes::SuisseAllemandes); }
+void TFormJeuDeCartes::Cartesfun1Click() { appliqueStyle(StyleCartes::Fun); }
+void TFormJeuDeCartes::CartesXXx1Click() { appliqueStyle(StyleCartes::XXX); }
+
+void TFormJeuDeCartes::Apropos1Click() {
+    if (dialogues_.aPropos) dialogues_.aPropos();
+}
+
+void TFormJeuDeCartes::Scores1Click() {
+    if (dialogues_.statistiques) dialogues_.statistiques(statistiques_);
+}
+
+void TFormJeuDeCartes::JoueurNometnivau1Click() {
+    if (dialogues_.optionsDuJoueur) dialogues_.optionsDuJoueur(optionsUtilisateur_);
+}
+
+void TFormJeuDeCartes::basculeAffichageDebug() {
+    if (!table_) return;
+    AppelAuJeu appel;
+    table_->basculeAffichageDebug();
+    if (dialogues_.evenements) dialogues_.evenements(table_->listeDesEvenements(), table_->montreTout());
+}
+
+void TFormJeuDeCartes::closeEvent(QCloseEvent* event) {
+    AppelAuJeu appel;
+    if (!peutAbandonnerPartie() || (table_ && !table_->confirmeFermeture())) {
+        event->ignore();
+        return;
+    }
+    fermee_ = true;
+    event->accept();
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDePartie.h"
+#include "table/Statistiques.h"
+#include "table/Table.h"
+#include "ui/ImagesCartes.h"
+#include "ui/LigneDeCommande.h"
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class TFormEventsTable;
+class TFormOptionsDuJoueur;
+class VueTable;
+
+// The windows the main window opens on behalf of the user; each has a plain default, and the
+// tests put scripted answers in their place.
+struct DialoguesDuJeu {
+    // The game options before a new game.
+    std::function<void(OptionsDePartie&)> optionsDePartie;
+    std::function<void(OptionsDuJoueur&)> optionsDuJoueur;
+    std::function<void(Statistiques&)> statistiques;
+    std::function<void()> aPropos;
+    // The events window of the debug view, shown or hidden.
+    std::function<void(ListeDesEvenements&, bool montre)> evenements;
+    // A game file to open or to save to; empty when the user cancels.
+    std::function<QString()> fichierAOuvrir;
+    std::function<QString(const QString& nomActuel)> fichierASauver;
+};
+
+// The program's one window. It owns the current table and replaces it for every new or opened
+// game, holds the record of the user of this computer, turns the menu commands into starts and
+// saves, and reads the command line once, right after it is shown.
+class TFormJeuDeCartes : public QMainWindow, public FenetreDeJeu {
+    Q_OBJECT
+public:
+    explicit TFormJeuDeCartes(QStringList arguments, QWidget* parent = nullptr);
+    ~TFormJeuDeCartes() override;
+
+    bool estVisible() const override { return !fermee_; }
+
+    // The start-up timer's work: the card style of the language, then the command line.
+    void timer_Timer();
+
+    void Nouvellepartie1Click();
+    void Ouvrir1Click();
+    void Sauvegarder1Click();
+    void Sauversous1Click();
+    void Hbergerunepartie1Click();
+    void Joindreunepartieclient1Click();
+    void Dconnecter1Click();
+    void Cartesfranaises1Click();
+    void Cartessuisseallemandes1Click();
+    void Cartesfun1Click();
+    void CartesXXx1Click();
+    void Apropos1Click();
+    void Scores1Click();
+    void JoueurNometnivau1Click();
+    void ServerDirectPlay1Click();
+    void ClientDirectPlay1Click();
+
+    void menusLocaux();
+    void menusReseau();
+    bool peutAbandonnerPartie();
+    void nouvelleTable();
+    // "FRA", "DEU" or "ENU": remembered for later starts and applied at once.
+    void choisitLangue(const QString& code);
+
+    Table* table() const { return table_.get(); }
+    VueTable* vueTable() const { return vueTable_; }
+    DialoguesDuJeu& dialogues() { return dialogues_; }
+    OptionsDuJoueur& optionsUtilisateur() { return optionsUtilisateur_; }
+    StyleCartes styleCartes() const { return style_; }
+    // The menu item of a command, to check its state.
+    QAction* action(const char* nom) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class LienFenetre;
+
+    void creeMenus();
+    void traduit();
+    void appliqueStyle(StyleCartes style);
+    void appliqueStyleDeLaLangue();
+    void basculeAffichageDebug();
+    void demarreReseau(OptionsDePartie::Connection connection, const std::string& texte);
+    void detruitPartiesAbandonnees();
+
+    QStringList arguments_;
+    std::unique_ptr<LienFenetre> lien_;
+    std::unique_ptr<Table> table_;
+    std::vector<std::pair<std::unique_ptr<LienFenetre>, std::unique_ptr<Table>>> abandonnees_;
+    OptionsDuJoueur optionsUtilisateur_;
+    Statistiques statistiques_;
+    OptionsDePartie optionsDePartie_;
+    DialoguesDuJeu dialogues_;
+    VueTable* vueTable_;
+    QString nomFichierSauve_;
+    QTimer timer_;
+    StyleCartes style_ = StyleCartes::Francaises;
+    bool fermee_ = false;
+
+    QMenu* menuFichiers_ = nullptr;
+    QMenu* menuConnection_ = nullptr;
+    QMenu* menuOptions_ = nullptr;
+    QMenu* menuStyle_ = nullptr;
+    QAction* aPropos_ = nullptr;
+    QActionGroup* groupeStyle_ = nullptr;
+    TFormOptionsDuJoueur* optionsDuJoueur_ = nullptr;
+    TFormEventsTable* evenements_ = nullptr;
+};

@@ -1,0 +1,345 @@
+#include "ui/VuePanelJoueur.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "players/PanelDeJoueur.h"
+#include "table/DimensionsCarte.h"
+#include "ui/ImagesCartes.h"
+#include "ui/PlateformeQt.h"
+#include "ui/Texte.h"
+#include "ui/VueTasCentral.h"
+
+namespace {
+
+QRect enQt(const PanelDeJoueur::Rectangle& r) { return {r.left, r.top, r.width, r.height}; }
+
+const char* const STYLE_BOUTON_ATOUT =
+    "QToolButton { background: #f6f1df; border: 1px solid #5d5a4c; border-radius: 3px; padding: 0; }"
+    "QToolButton:hover { background: #fffbe8; border-color: #c79a1b; }"
+    "QToolButton:checked { background: #f2c43d; border: 1px solid #7a5a00; }"
+    "QToolButton:disabled { background: #c9c5b4; color: #77736a; }"
+    "QToolButton:checked:disabled { background: #d9b347; }";
+
+const char* const STYLE_BOUTON_ACTION =
+    "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff7d6, stop:1 #e9cf78);"
+    " border: 1px solid #7a5a00; border-radius: 5px; font-weight: bold; padding: 0 2px; }"
+    "QPushButton:hover { background: #fff2b8; }"
+    "QPushButton:pressed { background: #d9b347; }"
+    "QPushButton:disabled { background: rgba(255,255,255,40); color: rgba(255,255,255,110);"
+    " border-color: rgba(255,255,255,60); font-weight: normal; }";
+
+const char* const STYLE_LISTE =
+    "QPlainTextEdit { background: rgba(250, 248, 238, 235); color: #1d2a1f; border: 1px solid #0a401c;"
+    " border-radius: 4px; padding: 2px; }";
+
+}  // namespace
+
+// ---- ZoneSurlignable ----
+
+void ZoneSurlignable::setSurligne(bool surligne) {
+    if (surligne == surligne_) return;
+    surligne_ = surligne;
+    update();
+}
+
+// Highlighted: a warm light with a sunken edge, the waiting area stands out of the felt.
+void ZoneSurlignable::paintEvent(QPaintEvent*) {
+    if (!surligne_) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xf2, 0xc4, 0x3d, 220), 2));
+    p.setBrush(QColor(0xf2, 0xc4, 0x3d, 70));
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+}
+
+// ---- VueZoneCartes ----
+
+VueZoneCartes::VueZoneCartes(QWidget* parent) : ZoneSurlignable(parent) {
+    setMouseTracking(true);
+    setToolTip(qtexte(PanelDeJoueur::conseilZoneCartes()));
+}
+
+void VueZoneCartes::paintEvent(QPaintEvent* event) {
+    ZoneSurlignable::paintEvent(event);
+    if (!panel_) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    ImagesCartes& images = ImagesCartes::instance();
+    for (const auto& placee : panel_->cartesPlacees()) {
+        const QRectF ombre(placee.left + 2, placee.top + 2, LARGEUR_CARTE, HAUTEUR_CARTE);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, placee.carte == panel_->carteSelectionnee() ? 90 : 50));
+        p.drawRoundedRect(ombre, 5, 5);
+        p.drawPixmap(placee.left, placee.top, placee.faceVisible ? images.face(*placee.carte) : images.dos());
+    }
+}
+
+void VueZoneCartes::mouseMoveEvent(QMouseEvent* event) {
+    if (!panel_) return;
+    const QPoint point = event->position().toPoint();
+    if (event->buttons() & Qt::LeftButton) {
+        if (glisserPossible_ && (point - departGlisser_).manhattanLength() >= QApplication::startDragDistance()) glisse();
+        return;
+    }
+    AppelAuJeu appel;
+    panel_->survole(point.x(), point.y());
+}
+
+void VueZoneCartes::mousePressEvent(QMouseEvent* event) {
+    glisserPossible_ = panel_ && event->button() == Qt::LeftButton && panel_->peutGlisser();
+    departGlisser_ = event->position().toPoint();
+}
+
+void VueZoneCartes::mouseDoubleClickEvent(QMouseEvent* event) {
+    glisserPossible_ = false;
+    if (!panel_ || event->button() != Qt::LeftButton) return;
+    AppelAuJeu appel;
+    panel_->doubleClic();
+}
+
+// The raised card follows the pointer; the pile plays it when it is dropped there.
+void VueZoneCartes::glisse() {
+    glisserPossible_ = false;
+    const Carte* carte = panel_->carteSelectionnee();
+    if (!carte) return;
+    auto* donnees = new QMimeData;
+    donnees->setData(QString::fromLatin1(VueTasCentral::TYPE_CARTE_GLISSEE),
+                     QByteArray::fromStdString(carte->getIdentifiant()));
+    auto* glisser = new QDrag(this);
+    glisser->setMimeData(donnees);
+    glisser->setPixmap(ImagesCartes::instance().face(*carte));
+    glisser->setHotSpot(QPoint(LARGEUR_CARTE / 2, HAUTEUR_CARTE / 3));
+    glisser->exec(Qt::MoveAction);
+}
+
+// ---- VuePanelJoueur ----
+
+VuePanelJoueur::VuePanelJoueur(QWidget* parent) : QWidget(parent) {
+    zoneAtout_ = new ZoneSurlignable(this);
+    zoneCartes_ = new VueZoneCartes(this);
+    zoneAction_ = new ZoneSurlignable(this);
+    boutonAction_ = new QPushButton(zoneAction_);
+    boutonAction_->setStyleSheet(QString::fromLatin1(STYLE_BOUTON_ACTION));
+    boutonAction_->setCursor(Qt::PointingHandCursor);
+    connect(boutonAction_, &QPushButton::clicked, this, [this] {
+        AppelAuJeu appel;
+        if (panel_) panel_->cliqueAction();
+    });
+    labelNom_ = new QLabel(this);
+    labelNom_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont gras = labelNom_->font();
+    gras.setBold(true);
+    gras.setPixelSize(12);
+    labelNom_->setFont(gras);
+    labelNom_->setStyleSheet(QStringLiteral("color: #fff3c4;"));
+    hide();
+}
+
+void VuePanelJoueur::lie(PanelDeJoueur* panel) {
+    panel_ = panel;
+    zoneCartes_->setModele(panel);
+    detruitControles();
+    if (!panel_) {
+        hide();
+        return;
+    }
+    construit();
+    panel_->changement = [this] { rafraichit(); };
+    show();
+    rafraichit();
+}
+
+void VuePanelJoueur::delie() {
+    if (panel_) panel_->changement = nullptr;
+    lie(nullptr);
+}
+
+void VuePanelJoueur::detruitControles() {
+    for (QToolButton* bouton : boutonsAtout_) delete bouton;
+    boutonsAtout_.clear();
+    delete boutonChibre_;
+    boutonChibre_ = nullptr;
+    delete pages_;
+    pages_ = nullptr;
+    delete information_;
+    information_ = nullptr;
+    chat_ = nullptr;
+    ligneChat_ = nullptr;
+    pageChat_ = nullptr;
+}
+
+void VuePanelJoueur::construit() {
+    for (const auto& bouton : panel_->boutonsAtout()) {
+        auto* vue = new QToolButton(zoneAtout_);
+        vue->setCheckable(true);
+        vue->setStyleSheet(QString::fromLatin1(STYLE_BOUTON_ATOUT));
+        vue->setToolTip(qtexte(bouton.conseil));
+        vue->setIconSize(QSize(PanelDeJoueur::COTE_BOUTON_ATOUT - 2, PanelDeJoueur::COTE_BOUTON_ATOUT - 2));
+        vue->setCursor(Qt::PointingHandCursor);
+        const Atout atout = static_cast<Atout>(bouton.tag);
+        connect(vue, &QToolButton::clicked, this, [this, atout] {
+            AppelAuJeu appel;
+            if (panel_) panel_->cliqueAtout(atout);
+            rafraichit();
+        });
+        boutonsAtout_.push_back(vue);
+    }
+    boutonChibre_ = new QToolButton(zoneAtout_);
+    boutonChibre_->setCheckable(true);
+    boutonChibre_->setText(qtexte(panel_->boutonChibre().legende));
+    boutonChibre_->setStyleSheet(QString::fromLatin1(STYLE_BOUTON_ATOUT) +
+                                 QStringLiteral("QToolButton { font-size: 10px; font-weight: bold; }"));
+    boutonChibre_->setCursor(Qt::PointingHandCursor);
+    connect(boutonChibre_, &QToolButton::clicked, this, [this] {
+        AppelAuJeu appel;
+        if (panel_) panel_->cliqueChibre();
+        rafraichit();
+    });
+    rechargeImages();
+
+    zoneAction_->setVisible(panel_->estComplet());
+    if (!panel_->estComplet()) return;
+    information_ = new QPlainTextEdit;
+    information_->setReadOnly(true);
+    information_->setStyleSheet(QString::fromLatin1(STYLE_LISTE));
+    if (!panel_->estEnReseau()) {
+        information_->setParent(this);
+        information_->show();
+        return;
+    }
+    pages_ = new QTabWidget(this);
+    pages_->setDocumentMode(true);
+    pages_->addTab(information_, qtexte(PanelDeJoueur::legendePageInformation()));
+    pageChat_ = new QWidget;
+    auto* colonne = new QVBoxLayout(pageChat_);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->setSpacing(2);
+    chat_ = new QPlainTextEdit;
+    chat_->setReadOnly(true);
+    chat_->setStyleSheet(QString::fromLatin1(STYLE_LISTE));
+    chat_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ligneChat_ = new QLineEdit;
+    colonne->addWidget(chat_);
+    colonne->addWidget(ligneChat_);
+    pages_->addTab(pageChat_, qtexte(PanelDeJoueur::legendePageChat()));
+    connect(ligneChat_, &QLineEdit::returnPressed, this, [this] {
+        AppelAuJeu appel;
+        if (panel_ && panel_->envoieChat(depuisQt(ligneChat_->text()))) ligneChat_->clear();
+    });
+    pages_->show();
+}
+
+void VuePanelJoueur::rechargeImages() {
+    if (!panel_) return;
+    const auto& modeles = panel_->boutonsAtout();
+    for (std::size_t i = 0; i < boutonsAtout_.size() && i < modeles.size(); ++i)
+        boutonsAtout_[i]->setIcon(QIcon(ImagesCartes::instance().glypheAtout(modeles[i].tag)));
+    zoneCartes_->update();
+}
+
+void VuePanelJoueur::place(int largeurParent, int hauteurParent) {
+    if (!panel_) return;
+    panel_->place(largeurParent, hauteurParent);
+    placeControles();
+}
+
+void VuePanelJoueur::placeControles() {
+    setGeometry(enQt(panel_->rect()));
+    // While the trump buttons of an upper panel show, the name moves aside from their row.
+    QRect rectNom = enQt(panel_->rectNom());
+    const bool atoutSousLeNom = panel_->zoneAtoutVisible() && panel_->rectZoneAtout().top == 0 &&
+                                !panel_->boutonsAtout().empty();
+    if (atoutSousLeNom) rectNom.setWidth(std::max(20, panel_->boutonsAtout().front().rect.left - 6));
+    labelNom_->setGeometry(rectNom.adjusted(4, -1, 0, 2));
+    labelNom_->setAlignment((atoutSousLeNom ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+    zoneAtout_->setGeometry(enQt(panel_->rectZoneAtout()));
+    zoneCartes_->setGeometry(enQt(panel_->rectZoneCartes()));
+    const auto& modeles = panel_->boutonsAtout();
+    for (std::size_t i = 0; i < boutonsAtout_.size() && i < modeles.size(); ++i)
+        boutonsAtout_[i]->setGeometry(enQt(modeles[i].rect));
+    if (boutonChibre_) boutonChibre_->setGeometry(enQt(panel_->boutonChibre().rect));
+    if (!panel_->estComplet()) return;
+    zoneAction_->setGeometry(enQt(panel_->rectZoneAction()));
+    boutonAction_->setGeometry(enQt(panel_->rectBoutonAction()));
+    QRect rectInformation = enQt(panel_->rectInformation());
+    // In the lower corners the list would hide the name: it starts under it.
+    if (rectInformation.intersects(rectNom)) rectInformation.setTop(rectNom.bottom() + 3);
+    if (pages_)
+        pages_->setGeometry(rectInformation);
+    else if (information_)
+        information_->setGeometry(rectInformation);
+    labelNom_->raise();
+}
+
+void VuePanelJoueur::rafraichit() {
+    if (!panel_) return;
+    labelNom_->setText(qtexte(panel_->nom()));
+
+    zoneAtout_->setVisible(panel_->zoneAtoutVisible());
+    zoneAtout_->setSurligne(panel_->timerAtout().estSurligne());
+    suitBoutonsAtout();
+
+    zoneCartes_->setSurligne(panel_->timerCartes().estSurligne());
+    zoneCartes_->setCursor(panel_->zoneCartesActive() && panel_->estComplet() ? Qt::PointingHandCursor
+                                                                               : Qt::ArrowCursor);
+    zoneCartes_->update();
+
+    if (panel_->estComplet()) {
+        zoneAction_->setSurligne(panel_->timerAction().estSurligne());
+        boutonAction_->setText(qtexte(panel_->legendeAction()));
+        boutonAction_->setEnabled(panel_->boutonActionActif() && panel_->zoneActionActive());
+        suitInformation();
+    }
+    placeControles();
+    update();
+}
+
+void VuePanelJoueur::suitBoutonsAtout() {
+    const auto& modeles = panel_->boutonsAtout();
+    const bool zoneActive = panel_->zoneAtoutActive();
+    for (std::size_t i = 0; i < boutonsAtout_.size() && i < modeles.size(); ++i) {
+        boutonsAtout_[i]->setChecked(modeles[i].enfonce);
+        boutonsAtout_[i]->setEnabled(zoneActive && modeles[i].actif);
+    }
+    const auto& chibre = panel_->boutonChibre();
+    boutonChibre_->setChecked(chibre.enfonce);
+    boutonChibre_->setEnabled(zoneActive && chibre.actif);
+}
+
+void VuePanelJoueur::suitInformation() {
+    const auto joint = [](const std::vector<std::string>& lignes) {
+        QStringList texte;
+        for (const auto& ligne : lignes) texte << qtexte(ligne);
+        return texte.join(QLatin1Char('\n'));
+    };
+    if (information_) {
+        const QString texte = joint(panel_->lignesInformation());
+        if (information_->toPlainText() != texte) information_->setPlainText(texte);
+    }
+    if (chat_) {
+        const QString texte = joint(panel_->lignesChat());
+        if (chat_->toPlainText() != texte) {
+            chat_->setPlainText(texte);
+            chat_->moveCursor(QTextCursor::End);
+        }
+    }
+}
+
+void VuePanelJoueur::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 255, 30), 1));
+    p.setBrush(QColor(0, 0, 0, 38));
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
+}

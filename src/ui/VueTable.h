@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class Table;
+class VueCartesRamassees;
+class VuePanelJoueur;
+class VueTasCentral;
+
+// The playing area of the main window, on green felt: the four player panels in the corners,
+// the central pile, the status line and the history above it, and the two teams' score boxes
+// below it. It draws the table's models and lays them out again whenever it is resized.
+class VueTable : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int NB_HISTORIQUE = 10;
+
+    explicit VueTable(QWidget* parent = nullptr);
+    ~VueTable() override;
+
+    // The table to draw, or none. The previous table must still exist: its models are let go.
+    void setTable(Table* table);
+    Table* table() const { return table_; }
+    // Follows the table: panels of players that came or went, texts, scores, the pile.
+    void rafraichit();
+    // The card style changed.
+    void rechargeImages();
+
+    VuePanelJoueur* vuePanel(int siege) const { return panels_[siege & 3]; }
+    VueTasCentral* vueTas() const { return tas_; }
+    VueCartesRamassees* vueRamassees(int equipe) const { return ramassees_[equipe & 1]; }
+    QLabel* labelEtat() const { return labelEtat_; }
+    QLabel* labelHistorique(int i) const { return historique_[i]; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void disposition();
+    void suitPanels();
+
+    Table* table_ = nullptr;
+    VueTasCentral* tas_;
+    QLabel* labelEtat_;
+    std::array<QLabel*, NB_HISTORIQUE> historique_{};
+    std::array<VuePanelJoueur*, 4> panels_{};
+    std::array<VueCartesRamassees*, 2> ramassees_{};
+    QPixmap feutre_;
+};

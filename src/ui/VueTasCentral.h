@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+#include <vector>
+
+class Carte;
+class TasCentral;
+
+// The green central pile: the cards of the trick, each placed towards the seat that played it,
+// and the hint line of the deal's mode. It takes the drop of a card dragged from the user's hand,
+// and tells the user's player which card lies under the pointer.
+class VueTasCentral : public QWidget {
+    Q_OBJECT
+public:
+    // The mime type of a card dragged from a hand.
+    static const char* const TYPE_CARTE_GLISSEE;
+
+    explicit VueTasCentral(QWidget* parent = nullptr);
+
+    void setModele(TasCentral* tas);
+    TasCentral* modele() const { return tas_; }
+    // Follows the model: cards newly put lie in front of the earlier ones.
+    void rafraichit();
+
+    // Where the card of a seat lies on a pile of that inner size.
+    static QPoint placeSurTas(int noJoueur, int largeur, int hauteur);
+    // The frontmost card under a point, or none.
+    const Carte* carteSous(QPoint point) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    TasCentral* tas_ = nullptr;
+    // Seats in the order their cards were put on the pile.
+    std::vector<int> ordre_;
+};

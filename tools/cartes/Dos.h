@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QImage>
+
+#include "StyleDessine.h"
+
+// The back shared by all the cards of a style.
+QImage dessineDos(const StyleDessine& style);

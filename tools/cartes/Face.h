@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QImage>
+
+#include "StyleDessine.h"
+
+class Carte;
+
+// The face of a card at the shown size, with transparent corners.
+QImage dessineFace(const StyleDessine& style, const Carte& carte);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPainter>
+
+#include "StyleDessine.h"
+
+class Carte;
+
+// The Valet, Dame or Roi: a double-headed half-length figure in the frame, the suit symbol in
+// the upper corner of each half.
+void dessineFigureFrancaise(QPainter& peintre, const StyleDessine& style, const Carte& carte);

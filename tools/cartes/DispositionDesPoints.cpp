@@ -58,9 +58,9 @@ std::vector<PointDeCarte> suisses(int rang) {
         ajouteColonne(points, DROITE, 4);
         break;
     default:
-        ajouteColonne(points, 18, 3);
+        ajouteColonne(points, MILIEU - 15.5, 3);
         ajouteColonne(points, MILIEU, 3);
-        ajouteColonne(points, TAILLE_CARTE.width() - 18, 3);
+        ajouteColonne(points, MILIEU + 15.5, 3);
         break;
     }
     return points;
@@ -72,6 +72,8 @@ std::vector<PointDeCarte> dispositionDesPoints(Enseignes enseignes, int rang) {
     return enseignes == Enseignes::Francaises ? francais(rang) : suisses(rang);
 }
 
-QSizeF tailleDesPoints(Enseignes enseignes) {
-    return enseignes == Enseignes::Francaises ? QSizeF(13, 14) : QSizeF(15, 16);
+QSizeF tailleDesPoints(Enseignes enseignes, int rang) {
+    if (enseignes == Enseignes::Francaises) return QSizeF(13, 14);
+    if (rang <= 7) return QSizeF(17, 19);
+    return rang == 8 ? QSizeF(15.5, 17.5) : QSizeF(14, 16);
 }

@@ -15,4 +15,5 @@ struct PointDeCarte {
 // Where the pips of a Six to a Ten (a Nine for the Swiss-German pack, whose Ten is the Banner)
 // lie on the card.
 std::vector<PointDeCarte> dispositionDesPoints(Enseignes enseignes, int rang);
-QSizeF tailleDesPoints(Enseignes enseignes);
+// The fewer the Swiss-German symbols, the larger they are drawn.
+QSizeF tailleDesPoints(Enseignes enseignes, int rang);

@@ -45,7 +45,7 @@ void eichel(QPainter& peintre) {
     peins(peintre, cupule, Qt::NoBrush, trait(CONTOUR, 3));
 }
 
-// A round sleigh bell: gold, a red band round its middle, the slot with its two holes below.
+// A round sleigh bell: gold, a red band round its middle, the slot with its hole below.
 void schelle(QPainter& peintre) {
     peintre.setPen(trait(CONTOUR, 4));
     peintre.setBrush(Qt::NoBrush);
@@ -63,17 +63,13 @@ void schelle(QPainter& peintre) {
     peintre.setClipPath(corps);
     peintre.setPen(trait(CONTOUR, 2));
     peintre.setBrush(ROUGE);
-    peintre.drawRect(QRectF(0, 40, 100, 15));
-    peintre.setPen(Qt::NoPen);
-    peintre.setBrush(OR_CLAIR);
-    for (const double x : {28.0, 50.0, 72.0}) peintre.drawEllipse(QPointF(x, 47.5), 3.2, 3.2);
+    peintre.drawRect(QRectF(-5, 44, 110, 12));
+    peintre.setPen(trait(NOIR, 6));
+    peintre.drawLine(QPointF(50, 80), QPointF(50, 100));
     peintre.restore();
-
-    peintre.setPen(trait(NOIR, 5));
-    peintre.drawLine(QPointF(37, 79), QPointF(63, 79));
     peintre.setPen(Qt::NoPen);
     peintre.setBrush(NOIR);
-    for (const double x : {35.0, 65.0}) peintre.drawEllipse(QPointF(x, 79), 5.5, 5.5);
+    peintre.drawEllipse(QPointF(50, 77), 6.5, 6.5);
     peintre.setBrush(QColor(255, 255, 255, 130));
     peintre.drawEllipse(QPointF(33, 30), 8, 5);
     peins(peintre, corps, Qt::NoBrush, trait(CONTOUR, 3));

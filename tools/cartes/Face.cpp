@@ -34,7 +34,7 @@ void dessineIndexes(QPainter& p, const StyleDessine& style, const Carte& carte) 
 }
 
 void dessinePoints(QPainter& p, const StyleDessine& style, const Carte& carte) {
-    const QSizeF taille = tailleDesPoints(style.enseignes);
+    const QSizeF taille = tailleDesPoints(style.enseignes, carte.getPosition());
     for (const PointDeCarte& point : dispositionDesPoints(style.enseignes, carte.getPosition())) {
         p.save();
         p.translate(point.centre);

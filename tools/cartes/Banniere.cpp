@@ -37,6 +37,7 @@ void hampe(QPainter& p) {
 
 void dessineBanniere(QPainter& p, const StyleDessine& style, int couleur) {
     ouvreCadre(p);
+    dessineSol(p);
     p.translate(CADRE_DE_FIGURE.topLeft());
     p.scale(UNITE, CADRE_DE_FIGURE.height() / HAUTEUR);
     hampe(p);

@@ -1,5 +1,7 @@
 #include "CadreDeFigure.h"
 
+#include <QLinearGradient>
+
 #include "OutilsDeDessin.h"
 
 namespace {
@@ -20,6 +22,19 @@ void ouvreCadre(QPainter& peintre) {
     peintre.setBrush(PAPIER_DU_CADRE);
     peintre.drawRect(CADRE_DE_FIGURE);
     peintre.setClipRect(CADRE_DE_FIGURE);
+}
+
+void dessineSol(QPainter& peintre) {
+    const double haut = CADRE_DE_FIGURE.bottom() - 8;
+    QPainterPath sol(QPointF(CADRE_DE_FIGURE.left(), haut + 1));
+    sol.cubicTo(CADRE_DE_FIGURE.left() + 15, haut - 1.5, CADRE_DE_FIGURE.right() - 15, haut + 2, CADRE_DE_FIGURE.right(), haut);
+    sol.lineTo(CADRE_DE_FIGURE.bottomRight());
+    sol.lineTo(CADRE_DE_FIGURE.bottomLeft());
+    sol.closeSubpath();
+    QLinearGradient herbe(QPointF(0, haut), QPointF(0, CADRE_DE_FIGURE.bottom()));
+    herbe.setColorAt(0, QColor(0xa8, 0xcc, 0x78));
+    herbe.setColorAt(1, QColor(0x6e, 0x9c, 0x48));
+    peins(peintre, sol, herbe, QPen(QColor(0x5a, 0x80, 0x3a), 0.5));
 }
 
 void fermeCadre(QPainter& peintre) {

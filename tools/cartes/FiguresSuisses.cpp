@@ -180,14 +180,15 @@ void roi(QPainter& p, QPointF h, const Tenue& tenue, const Tenue& manteau) {
 
 void figure(QPainter& p, const StyleDessine& style, const Carte& carte) {
     const int couleur = carte.getCouleur();
-    const Tenue& tenue = TENUES[(couleur + carte.getPosition()) % TENUES.size()];
+    const std::size_t habit = (couleur + carte.getPosition()) % TENUES.size();
+    const Tenue& tenue = TENUES[habit];
     switch (carte.getPosition()) {
     case Carte::Valet: {
-        const QPointF h(40, 42);
-        const QRectF enseigne(57, 108, 38, 38);
-        soldat(p, h, tenue, Coiffe::Toque, h + QPointF(-19, 52), QPointF(74, 108));
+        const QPointF h(40, 54);
+        const QRectF enseigne(57, 120, 38, 38);
+        soldat(p, h, tenue, Coiffe::Toque, h + QPointF(-19, 52), QPointF(74, 120));
         dessineEnseigne(p, style, couleur, enseigne);
-        dessineMain(p, QPointF(74, 108));
+        dessineMain(p, QPointF(74, 120));
         break;
     }
     case Carte::Dame: {
@@ -199,7 +200,7 @@ void figure(QPainter& p, const StyleDessine& style, const Carte& carte) {
         break;
     }
     default:
-        roi(p, QPointF(50, 46), tenue, TENUES[(couleur + 1) % TENUES.size()]);
+        roi(p, QPointF(50, 46), tenue, TENUES[(habit + 1) % TENUES.size()]);
         dessineEnseigne(p, style, couleur, QRectF(3, 3, 28, 28));
         break;
     }
@@ -209,6 +210,7 @@ void figure(QPainter& p, const StyleDessine& style, const Carte& carte) {
 
 void dessineFigureSuisse(QPainter& p, const StyleDessine& style, const Carte& carte) {
     ouvreCadre(p);
+    dessineSol(p);
     p.translate(CADRE_DE_FIGURE.topLeft());
     p.scale(UNITE, CADRE_DE_FIGURE.height() / HAUTEUR);
     figure(p, style, carte);

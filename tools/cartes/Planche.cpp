@@ -1,6 +1,7 @@
 #include "Planche.h"
 
 #include <QPainter>
+#include <vector>
 
 #include "BoutonsAtout.h"
 #include "ContourDeCarte.h"

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int INTERVALLE_ATTENTE_MS = 100;
-
 BoiteDebug::Reponse demandeALUtilisateur(const QString& texte) {
     auto* plateforme = dynamic_cast<PlateformeQt*>(&Plateforme::courante());
     QWidget* parent = plateforme ? plateforme->fenetre() : nullptr;
@@ -33,8 +31,12 @@ bool uneFenetreEstOuverte() {
 
 }  // namespace
 
-BoiteDebug::BoiteDebug(Question question, std::function<bool()> attendEncore, std::function<void()> fin)
-    : question_(std::move(question)), attendEncore_(std::move(attendEncore)), fin_(std::move(fin)) {}
+BoiteDebug::BoiteDebug(Question question, std::function<bool()> attendEncore, std::function<void()> fin,
+                       int intervalleMs)
+    : question_(std::move(question)),
+      attendEncore_(std::move(attendEncore)),
+      fin_(std::move(fin)),
+      intervalleMs_(intervalleMs) {}
 
 void BoiteDebug::installe() {
     const BoiteDebug boite(demandeALUtilisateur, uneFenetreEstOuverte, [] { std::exit(EXIT_SUCCESS); });
@@ -56,7 +58,7 @@ void BoiteDebug::echec(const char* expression, const char* source, int ligne) co
         case Reponse::Annuler:
             while (attendEncore_()) {
                 QEventLoop boucle;
-                QTimer::singleShot(INTERVALLE_ATTENTE_MS, &boucle, &QEventLoop::quit);
+                QTimer::singleShot(intervalleMs_, &boucle, &QEventLoop::quit);
                 boucle.exec();
             }
             fin_();

@@ -15,7 +15,9 @@ public:
     // question: asks the user (the message box by default).
     // attendEncore: whether Cancel keeps waiting; false once the window is closed.
     // fin: what ends the wait (by default the end of the program).
-    BoiteDebug(Question question, std::function<bool()> attendEncore, std::function<void()> fin);
+    // intervalleMs: how often Cancel looks whether to wait on.
+    BoiteDebug(Question question, std::function<bool()> attendEncore, std::function<void()> fin,
+               int intervalleMs = 100);
 
     // Installs a box with the real message box, waiting until no visible top-level window is left.
     static void installe();
@@ -27,4 +29,5 @@ private:
     Question question_;
     std::function<bool()> attendEncore_;
     std::function<void()> fin_;
+    int intervalleMs_;
 };

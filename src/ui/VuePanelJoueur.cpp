@@ -33,7 +33,7 @@ const char* const STYLE_BOUTON_ATOUT =
 
 const char* const STYLE_BOUTON_ACTION =
     "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff7d6, stop:1 #e9cf78);"
-    " border: 1px solid #7a5a00; border-radius: 5px; font-weight: bold; padding: 0 2px; }"
+    " border: 1px solid #7a5a00; border-radius: 5px; font-size: 11px; font-weight: bold; padding: 0; }"
     "QPushButton:hover { background: #fff2b8; }"
     "QPushButton:pressed { background: #d9b347; }"
     "QPushButton:disabled { background: rgba(255,255,255,40); color: rgba(255,255,255,110);"

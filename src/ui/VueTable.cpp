@@ -30,6 +30,13 @@ QPixmap trameDuFeutre() {
     return QPixmap::fromImage(trame);
 }
 
+// The lines are as wide as the pile; a longer text ends in an ellipsis and shows whole as a hint.
+void montreTexte(QLabel* label, const QString& texte) {
+    const QString court = label->fontMetrics().elidedText(texte, Qt::ElideRight, label->width());
+    label->setText(court);
+    label->setToolTip(court == texte ? QString() : texte);
+}
+
 }  // namespace
 
 VueTable::VueTable(QWidget* parent) : QWidget(parent), feutre_(trameDuFeutre()) {
@@ -41,11 +48,14 @@ VueTable::VueTable(QWidget* parent) : QWidget(parent), feutre_(trameDuFeutre()) 
         const int alpha = i == 0 ? 255 : 175 - 9 * i;
         label->setStyleSheet(i == 0 ? QStringLiteral("color: #ffffff; font-weight: bold;")
                                     : QStringLiteral("color: rgba(220, 235, 220, %1);").arg(alpha));
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QFont police(QStringLiteral("DejaVu Sans Condensed"));
+        police.setPixelSize(12);
+        label->setFont(police);
         historique_[i] = label;
     }
     labelEtat_ = new QLabel(this);
     labelEtat_->setAlignment(Qt::AlignCenter);
+    labelEtat_->setFont(historique_[0]->font());
     labelEtat_->setStyleSheet(QStringLiteral("color: #ffe680; font-weight: bold;"));
     for (auto& panel : panels_) panel = new VuePanelJoueur(this);
     for (auto& ramassees : ramassees_) {
@@ -83,9 +93,9 @@ void VueTable::setTable(Table* table) {
 
 void VueTable::rafraichit() {
     suitPanels();
-    labelEtat_->setText(table_ ? qtexte(table_->labelEtat()) : QString());
+    montreTexte(labelEtat_, table_ ? qtexte(table_->labelEtat()) : QString());
     for (int i = 0; i < NB_HISTORIQUE; ++i)
-        historique_[i]->setText(table_ ? qtexte(table_->labelsHistorique()[i]) : QString());
+        montreTexte(historique_[i], table_ ? qtexte(table_->labelsHistorique()[i]) : QString());
     tas_->rafraichit();
     for (VueCartesRamassees* ramassees : ramassees_) ramassees->update();
 }
@@ -121,6 +131,7 @@ void VueTable::disposition() {
         historique_[i]->setGeometry(w / 3, topTas - HAUTEUR_LIGNE * i - HAUTEUR_LIGNE, w / 3, HAUTEUR_LIGNE);
     labelEtat_->raise();
     for (VuePanelJoueur* panel : panels_) panel->place(w, h);
+    rafraichit();
     const int topRamassees = 2 * h / 3 - 30;
     ramassees_[1]->move(w / 3, topRamassees);
     ramassees_[0]->move(2 * w / 3 - PanelDeCartesRamassees::LARGEUR, topRamassees);

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "platform/Exception.h"
+#include "platform/TableDesTextes.h"
+#include "players/FabriqueDeJoueurs.h"
+#include "players/Joueur.h"
+#include "rules/TypeDePartie.h"
+#include "ui/PlateformeQt.h"
+#include "ui/ReponseModale.h"
+#include "ui/TFormJeuDeCartes.h"
+#include "ui/Texte.h"
+#include "ui/VuePanelJoueur.h"
+#include "ui/VueTable.h"
+
+namespace {
+
+// A computer seat that answers every request at once with the plainest choice, so that the
+// main window's games run without the real computer players.
+class JoueurAutomatique : public Joueur {
+public:
+    explicit JoueurAutomatique(const ContexteJoueur& contexte) : Joueur(contexte), typeDePartie_(contexte.typeDePartie) {}
+
+    void choisitAtout(StatusAtout, CarteSet) override {
+        StatusAtout status;
+        status.estChoisi = true;
+        status.atout = Atout::Trefle;
+        status.multiplicateur = typeDePartie_.getMultiplicateur(Atout::Trefle);
+        choixAtoutFait(status, noDemande_);
+    }
+    void annonce(CarteSet main) override { annoncesFaites(Annonces(main), noDemande_); }
+    void choisitCarte(const Partie& partie, int, CarteSet main) override {
+        cartePosee(*partie.cartesJouables(main).begin(), noDemande_);
+    }
+    void distribue() override {
+        if (const auto action = std::exchange(pendantLaDemande, nullptr)) action();
+        distributionConfirmee(noDemande_);
+    }
+    void finDePartie(bool, bool) override { finDePartieConfirmee(noDemande_); }
+    void ramasseTas() override { tasRamasse(noDemande_); }
+    void confirmeAnnonces() override { annoncesConfirmees(noDemande_); }
+    void montreCartes() override {}
+    void cacheCartes() override {}
+    void carteJouee(const Carte&, const Partie&) override {}
+    void annonceFaite(int, const Annonces&) override {}
+    void mainDeJoueur(CarteSet, int) override {}
+    void recoitCartes(CarteSet) override {}
+
+    // Run once, the next time the table asks a seat to deal: while a request is in progress.
+    static inline std::function<void()> pendantLaDemande;
+
+private:
+    const TypeDePartie& typeDePartie_;
+};
+
+std::unique_ptr<Joueur> creeJoueurAutomatique(const ContexteJoueur& contexte) {
+    return std::make_unique<JoueurAutomatique>(contexte);
+}
+
+class TFormJeuDeCartesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Plateforme::installe(&plateforme_);
+        precedente_ = fabriquePour(OptionsDuJoueur::AI);
+        enregistreFabrique(OptionsDuJoueur::AI, creeJoueurAutomatique);
+    }
+    void TearDown() override {
+        JoueurAutomatique::pendantLaDemande = nullptr;
+        enregistreFabrique(OptionsDuJoueur::AI, precedente_);
+        Plateforme::installe(nullptr);
+    }
+
+    std::unique_ptr<TFormJeuDeCartes> fenetre(QStringList arguments) {
+        auto f = std::make_unique<TFormJeuDeCartes>(std::move(arguments));
+        f->dialogues().optionsDePartie = [this](OptionsDePartie& options) {
+            ++dialoguesDOptions_;
+            options.setNiveau(OptionsDePartie::NIVEAU_DEBUTANT);
+        };
+        plateforme_.setFenetre(f.get());
+        return f;
+    }
+
+    // A window whose start-up started nothing (an unknown option): the test starts the games.
+    std::unique_ptr<TFormJeuDeCartes> fenetreSansPartie() {
+        auto f = fenetre({"trumpwise", "-rien"});
+        EXPECT_THROW(f->timer_Timer(), Exception);
+        return f;
+    }
+
+    PlateformeQt plateforme_;
+    FabriqueJoueur precedente_ = nullptr;
+    int dialoguesDOptions_ = 0;
+};
+
+TEST_F(TFormJeuDeCartesTest, SansArgumentUneNouvellePartieLocaleCommenceApresLeDialogueDOptions) {
+    auto f = fenetre({"trumpwise"});
+    EXPECT_EQ(f->windowTitle(), "Trumpwise");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f->table() != nullptr; }, 2000));
+    Table& table = *f->table();
+    EXPECT_EQ(dialoguesDOptions_, 1);
+    EXPECT_EQ(f->windowTitle(), qtexte(2));
+    EXPECT_EQ(table.etatJeu(), EvenementDeJeu::AttendDistribue1);
+    EXPECT_EQ(table.getJoueur(0)->options().getRace(), OptionsDuJoueur::Humain);
+    EXPECT_EQ(table.getJoueur(2)->options().nom(), texte(3584));
+    EXPECT_EQ(table.getJoueur(1)->options().nom(), texte(2816));
+    EXPECT_EQ(table.getJoueur(3)->options().nom(), texte(2817));
+    EXPECT_EQ(table.getJoueur(1)->options().getNiveau(), OptionsDePartie::NIVEAU_DEBUTANT);
+    EXPECT_EQ(table.getJoueur(2)->options().getNiveau(), OptionsDePartie::NIVEAU_EXPERT);
+    EXPECT_EQ(table.getJoueur(3)->options().getAppels(), table.getJoueur(1)->options().getAppels());
+    EXPECT_EQ(f->vueTable()->vuePanel(0)->modele(), &table.getJoueur(0)->panel());
+    EXPECT_TRUE(f->action("Hbergerunepartie1")->isEnabled());
+    EXPECT_FALSE(f->action("Dconnecter1")->isEnabled());
+}
+
+TEST_F(TFormJeuDeCartesTest, UneLigneDeCommandeInvalideMontreLUsageSansCommencerDePartie) {
+    auto f = fenetre({"trumpwise", "-French"});
+    try {
+        f->timer_Timer();
+        FAIL() << "the usage text is an error";
+    } catch (const Exception& erreur) {
+        EXPECT_EQ(std::string(erreur.what()).rfind("La ligne de commande 'trumpwise -French' n'est pas valide.", 0), 0u)
+            << erreur.what();
+    }
+    EXPECT_EQ(f->table(), nullptr);
+    EXPECT_EQ(dialoguesDOptions_, 0);
+}
+
+TEST_F(TFormJeuDeCartesTest, LesMenusReseauNeLaissentQueLaConnection) {
+    auto f = fenetreSansPartie();
+    f->menusReseau();
+    EXPECT_FALSE(f->action("Hbergerunepartie1")->isEnabled());
+    EXPECT_FALSE(f->action("Joindreunepartieclient1")->isEnabled());
+    EXPECT_TRUE(f->action("Dconnecter1")->isEnabled());
+    f->menusLocaux();
+    EXPECT_TRUE(f->action("Joindreunepartieclient1")->isEnabled());
+    EXPECT_FALSE(f->action("Dconnecter1")->isEnabled());
+}
+
+TEST_F(TFormJeuDeCartesTest, UneNouvellePartiePendantUneDemandeEstRefusee) {
+    auto f = fenetreSansPartie();
+    QString avertissement;
+    Table* pendant = nullptr;
+    JoueurAutomatique::pendantLaDemande = [&] {
+        quandModalOuvert<QMessageBox>([&](QMessageBox& boite) { avertissement = boite.text(); });
+        pendant = f->table();
+        f->Nouvellepartie1Click();
+    };
+    f->Nouvellepartie1Click();
+    EXPECT_EQ(avertissement, qtexte(3650));
+    ASSERT_NE(pendant, nullptr);
+    EXPECT_EQ(f->table(), pendant) << "the game in progress stays";
+    EXPECT_EQ(dialoguesDOptions_, 1);
+}
+
+TEST_F(TFormJeuDeCartesTest, UnePartieEntameeNEstAbandonneeQueSurConfirmation) {
+    auto f = fenetreSansPartie();
+    f->Nouvellepartie1Click();
+    QTest::mouseClick(f->vueTable()->vuePanel(0)->boutonAction(), Qt::LeftButton);  // deal
+    Table* entamee = f->table();
+    ASSERT_TRUE(entamee->estModifiee());
+
+    QString question;
+    quandModalOuvert<QMessageBox>([&](QMessageBox& boite) {
+        question = boite.text();
+        boite.button(QMessageBox::Cancel)->click();
+    });
+    f->Nouvellepartie1Click();
+    EXPECT_EQ(question, qtexte(3648));
+    EXPECT_EQ(f->table(), entamee);
+
+    quandModalOuvert<QMessageBox>([&](QMessageBox& boite) { boite.button(QMessageBox::Ok)->click(); });
+    f->Nouvellepartie1Click();
+    EXPECT_NE(f->table(), entamee);
+    EXPECT_EQ(f->table()->etatJeu(), EvenementDeJeu::AttendDistribue1);
+}
+
+TEST_F(TFormJeuDeCartesTest, SauverEcritLaPartieQuOuvrirRejoue) {
+    auto f = fenetreSansPartie();
+    f->Nouvellepartie1Click();
+    QTest::mouseClick(f->vueTable()->vuePanel(0)->boutonAction(), Qt::LeftButton);
+    const int etat = f->table()->etatJeu();
+    const QString fichier = QDir::temp().filePath(QStringLiteral("trumpwise-ui-%1.jss").arg(QCoreApplication::applicationPid()));
+    f->dialogues().fichierASauver = [&](const QString&) { return fichier; };
+    f->Sauvegarder1Click();
+    EXPECT_FALSE(f->table()->estModifiee());
+
+    f->dialogues().fichierAOuvrir = [&] { return fichier; };
+    QString question;
+    quandModalOuvert<QMessageBox>([&](QMessageBox& boite) {
+        question = boite.text();
+        boite.button(QMessageBox::No)->click();
+    });
+    f->Ouvrir1Click();
+    EXPECT_EQ(question, qtexte(1538)) << "a file of more than ten lines offers the film";
+    EXPECT_EQ(f->table()->etatJeu(), etat);
+    QFile::remove(fichier);
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "ai/AI_Joueur.h"
+#include "players/FabriqueDeJoueurs.h"
+#include "support/AssertionsRelevees.h"
+#include "support/Cartes.h"
+#include "support/PlateformeFactice.h"
+#include "table/Statistiques.h"
+#include "table/Table.h"
+
+namespace {
+
+OptionsDePartie suisseRomand() {
+    OptionsDePartie options;
+    options.setTypeChibre(0);
+    options.setTypePartie(OptionsDePartie::Standard);
+    return options;
+}
+
+// Four computer players at a local table on the virtual clock.
+struct TableAI {
+    PlateformeFactice plateforme;
+    Statistiques statistiques;
+    std::unique_ptr<Table> table = std::make_unique<Table>(statistiques);
+
+    explicit TableAI(int niveau, const OptionsDePartie& options = suisseRomand()) {
+        enregistreFabrique(OptionsDuJoueur::AI, creeAIJoueur);
+        plateforme.reponses = {false};  // no second game
+        table->setOptionsDePartie(options);
+        table->commencePartie(Table::NouvellePartie, OptionsDePartie::Local, "");
+        const char* noms[4] = {"Partenaire", "Alphonse", "Moi", "Gertrude"};
+        for (int siege = 0; siege < 4; ++siege)
+            table->inscritJoueur(OptionsDuJoueur(noms[siege], true, 1, false, OptionsDuJoueur::AI, niveau), 2 + siege);
+    }
+
+    AI_Joueur& joueur(int siege) { return dynamic_cast<AI_Joueur&>(*table->getJoueur(siege)); }
+    int etat() const { return table->etatJeu(); }
+
+    // Lets the virtual clock run until the table reaches the state (false if it does not).
+    bool avanceJusqua(int etat) {
+        for (int garde = 0; garde < 1000000 && table->etatJeu() != etat; ++garde) plateforme.avance(1);
+        return table->etatJeu() == etat;
+    }
+
+    // Milliseconds of virtual time until the table leaves its current state.
+    int dureeDeLEtat() {
+        const int depart = etat();
+        const auto debut = plateforme.ecoule();
+        for (int garde = 0; garde < 10000 && etat() == depart; ++garde) plateforme.avance(1);
+        return static_cast<int>((plateforme.ecoule() - debut).count());
+    }
+};
+
+bool estDecision(int etat) {
+    return etat == EvenementDeJeu::AttendAtout || etat == EvenementDeJeu::AttendAtoutChibre ||
+           (etat >= EvenementDeJeu::Tour1_AttendCarte1 && etat <= EvenementDeJeu::Tour9_AttendCarte4 &&
+            (etat - EvenementDeJeu::Tour1_AttendCarte1) % 8 < 4);
+}
+
+}  // namespace
+
+TEST(AI_Joueur, FourComputerPlayersPlayAGameToItsEnd) {
+    TableAI table(1);
+    table.plateforme.avanceJusquAuRepos(4 * 3600 * 1000);
+    ASSERT_EQ(table.etat(), EvenementDeJeu::Vide_Avant_NouvellePartie);
+    EXPECT_EQ(table.statistiques.getPartiesJouees(), 1);
+    EXPECT_GE(table.table->compteurDonnes(), 3);
+    EXPECT_EQ(table.plateforme.boites.back().texte, "Voulez vous faire une autre partie ?");
+    for (int siege = 0; siege < 4; ++siege) {
+        EXPECT_EQ(table.joueur(siege).noDemande(), -1);
+        EXPECT_FALSE(table.joueur(siege).decisionEnAttente());
+    }
+}
+
+// Decisions are handed over exactly at the minimum decision time, confirmations one tick after
+// the request; nothing is answered inside the request itself. The table asks the four
+// confirmations of a deal or a trick at once, so they all come on one tick.
+TEST(AI_Joueur, DecisionsWaitOutTheMinimumTimeAndConfirmationsComeOnTheNextTick) {
+    TableAI table(2);
+    EXPECT_EQ(table.etat(), EvenementDeJeu::AttendDistribue1);
+    std::map<int, int> durees;
+    while (table.etat() != EvenementDeJeu::Tour2_AttendCarte1) {
+        const int etat = table.etat();
+        durees[etat] = table.dureeDeLEtat();
+        ASSERT_NE(table.etat(), etat);
+    }
+    for (const auto& [etat, duree] : durees)
+        EXPECT_EQ(duree, estDecision(etat) ? AI_Joueur::DELAI_MINIMUM_MS : AI_Joueur::DELAI_CONFIRMATION_MS) << etat;
+    for (const int etat : {EvenementDeJeu::AttendAtout, EvenementDeJeu::AttendConfirmationAnnonces1,
+                           EvenementDeJeu::Tour1_AttendCarte4, EvenementDeJeu::Tour1_AttendRamasseTas1})
+        EXPECT_TRUE(durees.count(etat)) << etat;
+}
+
+TEST(AI_Joueur, WithTheAnalysisShownDecisionsAreHandedOverAtOnce) {
+    TableAI table(0);
+    table.table->basculeAffichageDebug();
+    for (int siege = 0; siege < 4; ++siege) EXPECT_TRUE(table.joueur(siege).analyse().estVisible());
+    ASSERT_TRUE(table.avanceJusqua(EvenementDeJeu::AttendConfirmationAnnonces1));
+    const auto debut = table.plateforme.ecoule();
+    ASSERT_TRUE(table.avanceJusqua(EvenementDeJeu::Tour2_AttendRamasseTas1));
+    // Only the confirmations wait: one tick for the melds, then the four cards of the first
+    // trick come at once, one tick for its collection, and the second trick's cards at once.
+    EXPECT_EQ((table.plateforme.ecoule() - debut).count(), 2);
+
+    table.table->basculeAffichageDebug();
+    EXPECT_FALSE(table.joueur(0).analyse().estVisible());
+}
+
+TEST(AI_Joueur, TheSameGameIsPlayedAgainFromTheSameStart) {
+    std::vector<std::string> parties[2];
+    for (std::vector<std::string>& enregistrement : parties) {
+        TableAI table(2);
+        EXPECT_TRUE(table.avanceJusqua(EvenementDeJeu::Tour4_AttendCarte1));
+        enregistrement = table.table->listeDesEvenements().enregistrement();
+        table.plateforme.reponses = {false};
+        table.table.reset();
+    }
+    EXPECT_GT(parties[0].size(), 30u);
+    EXPECT_EQ(parties[0], parties[1]);
+}
+
+TEST(AI_Joueur, AnalysisWindowIsNamedAndPlacedForItsSeatAndHoldsTheLastDecision) {
+    TableAI table(1);
+    ASSERT_TRUE(table.avanceJusqua(EvenementDeJeu::Tour1_AttendRamasseTas1));
+    const AnalyseJoueur& analyse = table.joueur(3).analyse();
+    EXPECT_EQ(analyse.titre(), "Analyse 'Gertrude'");
+    EXPECT_EQ(analyse.siege(), 3);
+    ASSERT_FALSE(analyse.noeuds().empty());
+    EXPECT_EQ(analyse.noeuds()[0].texte, "Joueur 3");
+    // The charts follow the play: no seat may hold a card on the table.
+    const Partie& partie = *table.table->partie();
+    for (const Carte& carte : partie.getCartesDejaJouees())
+        EXPECT_EQ(analyse.graphique(carte.getCouleur()).series[0][carte.getPosition() - 6].hauteur, 0);
+}
+
+TEST(AI_Joueur, TheTablesAreResetForEveryDealAlsoInAReplay) {
+    TableAI table(2);
+    ASSERT_TRUE(table.avanceJusqua(EvenementDeJeu::Tour2_AttendCarte1));
+    AI_Joueur& joueur = table.joueur(1);
+    const Carte& jouee = *table.table->partie()->getCartesDejaJouees().begin();
+    EXPECT_FALSE(joueur.probas().peutAvoir(0, jouee));
+
+    joueur.demandeDistribue(InfoDemande(EvenementDeJeu::AttendDistribue2, true, false));
+    for (int siege = 0; siege < 4; ++siege) {
+        EXPECT_TRUE(joueur.probas().peutAvoir(siege, jouee));
+        EXPECT_FALSE(joueur.probas().aCarte(siege, jouee));
+    }
+}
+
+TEST(AI_Joueur, MeldsToldByAnotherSeatBelongToItAlone) {
+    TableAI table(2);
+    AI_Joueur& joueur = table.joueur(0);
+    joueur.demandeDistribue(InfoDemande(EvenementDeJeu::AttendDistribue1, true, false));
+    const CarteSet mains[4] = {ens("6T 7T 8T 9T XT VT DT RT AT"), ens("6K 7K 8K 9K XK VK DK RK AK"),
+                               ens("6P 7P 8P 9P XP VP DP RP AP"), ens("6C 7C 8C 9C XC VC DC RC AC")};
+    joueur.recoitCartes(mains[0]);
+    for (int siege = 1; siege < 4; ++siege) joueur.mainDeJoueur(mains[siege], siege);
+
+    const Annonces annonces(ens("9C XC VC DC RC AC 6C 7C 8C"));
+    joueur.annonceFaite(3, annonces);
+    for (const Carte& carte : ens("AC RC DC VC XC"))
+        for (int siege = 0; siege < 3; ++siege) EXPECT_FALSE(joueur.probas().peutAvoir(siege, carte));
+    // Only the five highest stand for a longer run.
+    EXPECT_TRUE(joueur.probas().peutAvoir(1, c("9C")));
+}
+
+// A new game may replace the table while an answer waits: it is dropped, nothing fires later.
+TEST(AI_Joueur, AnswersPendingWhenTheTableIsReplacedAreDropped) {
+    TableAI table(2);
+    EXPECT_TRUE(table.joueur(0).confirmationEnAttente());
+    table.table.reset();
+    EXPECT_EQ(table.plateforme.minuteriesActives(), 0);
+
+    TableAI decision(2);
+    ASSERT_TRUE(decision.avanceJusqua(EvenementDeJeu::AttendAtout));
+    EXPECT_TRUE(decision.joueur(decision.table->joueurDoitChoisirAtout()).decisionEnAttente());
+    decision.table.reset();
+    EXPECT_EQ(decision.plateforme.minuteriesActives(), 0);
+}

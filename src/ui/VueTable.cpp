@@ -94,6 +94,8 @@ void VueTable::setTable(Table* table) {
 void VueTable::rafraichit() {
     suitPanels();
     montreTexte(labelEtat_, table_ ? qtexte(table_->labelEtat()) : QString());
+    // The status line lies over the oldest line of the history.
+    historique_[NB_HISTORIQUE - 1]->setVisible(labelEtat_->text().isEmpty());
     for (int i = 0; i < NB_HISTORIQUE; ++i)
         montreTexte(historique_[i], table_ ? qtexte(table_->labelsHistorique()[i]) : QString());
     tas_->rafraichit();

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "ai/AI_Joueur.h"
 #include "platform/Plateforme.h"
 #include "players/FabriqueDeJoueurs.h"
 #include "ui/Application.h"
@@ -11,11 +12,6 @@
 #include "ui/PlateformeQt.h"
 #include "ui/Ressources.h"
 #include "ui/TFormJeuDeCartes.h"
-
-#if __has_include("ai/AI_Joueur.h")
-#include "ai/AI_Joueur.h"
-#define TRUMPWISE_AVEC_AI_JOUEUR 1
-#endif
 
 int main(int argc, char** argv) {
     Application application(argc, argv);
@@ -27,9 +23,7 @@ int main(int argc, char** argv) {
     PlateformeQt plateforme;
     Plateforme::installe(&plateforme);
     BoiteDebug::installe();
-#ifdef TRUMPWISE_AVEC_AI_JOUEUR
     enregistreFabrique(OptionsDuJoueur::AI, creeAIJoueur);
-#endif
     if (!langue::charge(langue::codeMemorise()) && !langue::charge(QStringLiteral("FRA")))
         std::fprintf(stderr, "trumpwise: no string table in %s\n", qPrintable(ressources::dossierLangues()));
 

@@ -2,7 +2,6 @@
 
 #include "ai/AI_ProbaSimplifiee.h"
 #include "ai/AI_Simulation.h"
-#include "platform/Assertion.h"
 #include "rules/Partie.h"
 
 void AI_Evaluation::nombresDeCartes(const Partie& partie, int (&nombres)[4]) {
@@ -20,8 +19,6 @@ AI_Evaluation::AI_Evaluation(AI_ProbaSimplifiee& probas, const Partie& partie, i
       niveau_(niveau) {
     int nombres[4];
     nombresDeCartes(partie_, nombres);
-    for (const CarteSet& main : cartesJoueurNoAvantSimulation_)
-        TW_ASSERT(main.size() == 0, "AI_Evaluation");
     distribue_ = probas_.distribueMains(cartesJoueurNoAvantSimulation_, nombres, partie_.getCartesEnJeu(), aleatoire_);
 }
 

@@ -23,6 +23,7 @@ OptionsDePartie suisseRomand() {
 
 // Four computer players at a local table on the virtual clock.
 struct TableAI {
+    const FabriqueJoueur fabriquePrecedente = fabriquePour(OptionsDuJoueur::AI);
     PlateformeFactice plateforme;
     Statistiques statistiques;
     std::unique_ptr<Table> table = std::make_unique<Table>(statistiques);
@@ -35,6 +36,11 @@ struct TableAI {
         const char* noms[4] = {"Partenaire", "Alphonse", "Moi", "Gertrude"};
         for (int siege = 0; siege < 4; ++siege)
             table->inscritJoueur(OptionsDuJoueur(noms[siege], true, 1, false, OptionsDuJoueur::AI, niveau), 2 + siege);
+    }
+
+    ~TableAI() {
+        table.reset();
+        enregistreFabrique(OptionsDuJoueur::AI, fabriquePrecedente);
     }
 
     AI_Joueur& joueur(int siege) { return dynamic_cast<AI_Joueur&>(*table->getJoueur(siege)); }

@@ -11,6 +11,7 @@
 
 #include "ai/AI_ChoixAtout.h"
 #include "ai/AI_ChoixCarte.h"
+#include "ai/AI_Joueur.h"
 #include "ai/AI_ProbaSimplifiee.h"
 #include "ai/AI_Simulation.h"
 #include "ai/AnalyseJoueur.h"
@@ -28,6 +29,20 @@ int nbDonnes() {
     const char* valeur = std::getenv("TRUMPWISE_BENCH_DONNES");
     return valeur ? std::max(1, std::atoi(valeur)) : NB_DONNES;
 }
+
+// What a player's analysis model holds on the heap once it has shown a decision.
+double octetsDeLAnalyse(const AnalyseJoueur& analyse) {
+    std::size_t octets = 0;
+    for (int couleur = Carte::Trefle; couleur <= Carte::Coeur; ++couleur)
+        for (const AnalyseJoueur::Serie& serie : analyse.graphique(couleur).series)
+            octets += serie.capacity() * sizeof(AnalyseJoueur::Barre);
+    for (const auto& projection : analyse.projections())
+        octets += sizeof(AnalyseJoueur::Projection) + projection->serie.capacity() * sizeof(AnalyseJoueur::Barre);
+    octets += analyse.noeuds().capacity() * sizeof(AnalyseJoueur::Noeud);
+    return static_cast<double>(octets);
+}
+
+double octetsDAnalyseMax = 0;
 
 // Plays the deals and returns every card decision's duration in milliseconds.
 std::vector<double> joueDonnes(int niveau, int donnes) {
@@ -67,6 +82,7 @@ std::vector<double> joueDonnes(int niveau, int donnes) {
             mains[joueur].erase(*carte);
             partie.joueCarte(*carte, joueur);
             for (AI_ProbaSimplifiee& p : probas) p.metAJour(partie);
+            octetsDAnalyseMax = std::max(octetsDAnalyseMax, octetsDeLAnalyse(analyses[joueur]));
         }
     }
     return durees;
@@ -89,10 +105,12 @@ void BM_ChoixCarteAI(benchmark::State& state) {
     state.counters["p50_ms"] = centile(durees, 0.50);
     state.counters["p95_ms"] = centile(durees, 0.95);
     state.counters["max_ms"] = *std::max_element(durees.begin(), durees.end());
-    state.counters["sizeof(AI_ProbaSimplifiee)"] = sizeof(AI_ProbaSimplifiee);
-    state.counters["sizeof(KnuthRandom)"] = sizeof(KnuthRandom);
-    state.counters["sizeof(AI_Simulation::Noeud)"] = sizeof(AI_Simulation::Noeud);
-    state.counters["pool_bytes"] = static_cast<double>(AI_Simulation::memoirePartagee());
+    // Per player: the object (its generator and tables inside), its analysis model on the heap.
+    state.counters["sizeof(AI_Joueur)"] = sizeof(AI_Joueur);
+    state.counters["analysis_heap_bytes"] = octetsDAnalyseMax;
+    // Shared by all players: the pool of search nodes, grown to the largest tree.
+    state.counters["shared_pool_bytes"] = static_cast<double>(AI_Simulation::memoirePartagee());
+    state.counters["sizeof(Noeud)"] = sizeof(AI_Simulation::Noeud);
 }
 BENCHMARK(BM_ChoixCarteAI)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -1,4 +1,3 @@
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>

@@ -1,0 +1,213 @@
+// Plays games or deals between two team configurations, headless and without pacing, and prints
+// each team's points and wins with 95% confidence intervals and the decision times of every
+// computer seat.
+//
+//   trumpwise_arena [--parties N | --donnes N] [--graine S] [--variante 0..3]
+//                   [--equipe1 ai:2,ai:2] [--equipe2 hasard,hasard]
+//
+// A seat is "ai:<level>" (the program's computer player) or "hasard" (a random playable card,
+// trump by the card weights). Team 1 holds seats 0 and 2. Deals are played as competitions: each
+// deal is played twice, the second time with the hands given to the other team.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "JoueurDeReference.h"
+#include "Mesures.h"
+#include "ai/AI_Joueur.h"
+#include "platform/PlateformeVirtuelle.h"
+#include "platform/TableDesTextes.h"
+#include "players/FabriqueDeJoueurs.h"
+#include "table/SettingsPartie.h"
+#include "table/Statistiques.h"
+#include "table/Table.h"
+
+namespace {
+
+struct Siege {
+    bool hasard = false;
+    int niveau = 2;
+    std::string nom() const { return hasard ? "hasard" : "ai:" + std::to_string(niveau); }
+};
+
+struct Configuration {
+    int parties = 0;
+    int donnes = 0;
+    int graine = 1;
+    int variante = 0;
+    Siege sieges[4];
+};
+
+Configuration configuration;
+int graineDeLaPartie = 0;
+Echantillon dureesDecision[4];
+
+// The program's computer player, timed at each of its decisions.
+class AI_JoueurChronometre : public AI_Joueur {
+public:
+    using AI_Joueur::AI_Joueur;
+    void choisitAtout(StatusAtout status, CarteSet main) override {
+        mesure([&] { AI_Joueur::choisitAtout(status, main); });
+    }
+    void choisitCarte(const Partie& partie, int premier, CarteSet main) override {
+        mesure([&] { AI_Joueur::choisitCarte(partie, premier, main); });
+    }
+
+private:
+    template <class Decision>
+    void mesure(Decision decision) {
+        const auto debut = std::chrono::steady_clock::now();
+        decision();
+        const std::chrono::duration<double, std::milli> duree = std::chrono::steady_clock::now() - debut;
+        dureesDecision[noJoueur_].ajoute(duree.count());
+    }
+};
+
+std::unique_ptr<Joueur> creeJoueurDArene(const ContexteJoueur& contexte) {
+    if (configuration.sieges[contexte.noJoueur].hasard)
+        return std::make_unique<JoueurDeReference>(contexte, graineDeLaPartie * 4 + contexte.noJoueur);
+    return std::make_unique<AI_JoueurChronometre>(contexte);
+}
+
+bool litEquipe(const char* texte, Siege& premier, Siege& second) {
+    Siege* sieges[2] = {&premier, &second};
+    std::string reste = texte;
+    for (Siege* siege : sieges) {
+        const std::string nom = reste.substr(0, reste.find(','));
+        reste = reste.find(',') == std::string::npos ? "" : reste.substr(reste.find(',') + 1);
+        if (nom == "hasard") {
+            siege->hasard = true;
+        } else if (nom.size() == 4 && nom.rfind("ai:", 0) == 0 && nom[3] >= '0' && nom[3] <= '2') {
+            siege->hasard = false;
+            siege->niveau = nom[3] - '0';
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool litArguments(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        const char* valeur = argv[i + 1];
+        if (option == "--parties") configuration.parties = std::atoi(valeur);
+        else if (option == "--donnes") configuration.donnes = std::atoi(valeur);
+        else if (option == "--graine") configuration.graine = std::atoi(valeur);
+        else if (option == "--variante") configuration.variante = std::atoi(valeur);
+        else if (option == "--equipe1") { if (!litEquipe(valeur, configuration.sieges[0], configuration.sieges[2])) return false; }
+        else if (option == "--equipe2") { if (!litEquipe(valeur, configuration.sieges[1], configuration.sieges[3])) return false; }
+        else return false;
+    }
+    if (argc % 2 == 0) return false;
+    if (configuration.parties <= 0 && configuration.donnes <= 0) configuration.parties = 10;
+    return configuration.variante >= 0 && configuration.variante <= 3;
+}
+
+struct Resultat {
+    int score[2] = {0, 0};
+    std::vector<std::array<int, 2>> donnes;  // points of each deal, melds included
+};
+
+Resultat joueUnePartie(bool concours) {
+    PlateformeVirtuelle plateforme;
+    plateforme.heureLocale_.tm_min = graineDeLaPartie % 60;
+    plateforme.heureLocale_.tm_hour = (graineDeLaPartie / 60) % 24;
+    plateforme.heureLocale_.tm_mday = 1 + (graineDeLaPartie / 1440) % 28;
+    plateforme.reponses = {false};
+    Statistiques statistiques;
+    Table table(statistiques);
+    OptionsDePartie options;
+    options.setTypeChibre(configuration.variante);
+    options.setTypePartie(concours ? OptionsDePartie::Concours : OptionsDePartie::Standard);
+    table.setOptionsDePartie(options);
+    table.commencePartie(Table::NouvellePartie, OptionsDePartie::Local, "");
+    for (int siege = 0; siege < 4; ++siege) {
+        const Siege& s = configuration.sieges[siege];
+        table.inscritJoueur(OptionsDuJoueur(s.nom() + "#" + std::to_string(siege), true, 1, false,
+                                            OptionsDuJoueur::AI, static_cast<std::uint8_t>(s.niveau)),
+                            2 + siege);
+    }
+    plateforme.avanceJusquAuRepos(2000000000);
+
+    Resultat resultat;
+    if (table.etatJeu() != EvenementDeJeu::Vide_Avant_NouvellePartie || !table.partie()) {
+        std::fprintf(stderr, "game %d did not end (state %d)\n", graineDeLaPartie, int(table.etatJeu()));
+        std::exit(2);
+    }
+    resultat.score[0] = table.totalEquipe(0) + table.pointsAnnoncesEquipe(0) + table.partie()->getPointsEquipe1();
+    resultat.score[1] = table.totalEquipe(1) + table.pointsAnnoncesEquipe(1) + table.partie()->getPointsEquipe2();
+    // Each deal's points: the difference of the totals the deal settings carry, the last deal
+    // up to the final score.
+    std::array<int, 2> precedent = {0, 0};
+    bool premier = true;
+    for (const std::string& ligne : table.listeDesEvenements().enregistrement()) {
+        if (ligne.rfind("{EnregistrementSettingsPartie", 0) != 0) continue;
+        SettingsPartie settings;
+        settings.load(EvenementDeJeu(ligne).getDonnees());
+        if (!premier) resultat.donnes.push_back({settings.totalEq1 - precedent[0], settings.totalEq2 - precedent[1]});
+        precedent = {settings.totalEq1, settings.totalEq2};
+        premier = false;
+    }
+    resultat.donnes.push_back({resultat.score[0] - precedent[0], resultat.score[1] - precedent[1]});
+    return resultat;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!litArguments(argc, argv)) {
+        std::fprintf(stderr,
+                     "usage: %s [--parties N | --donnes N] [--graine S] [--variante 0..3] "
+                     "[--equipe1 ai:2,ai:2] [--equipe2 hasard,hasard]\n",
+                     argv[0]);
+        return 1;
+    }
+    TableDesTextes::globale().charge(std::string(TRUMPWISE_LANG_DIR) + "/fra.txt");
+    enregistreFabrique(OptionsDuJoueur::AI, creeJoueurDArene);
+    assertion::installe([](const char* expression, const char* source, int ligne) {
+        std::fprintf(stderr, "Assertion failed: %s %s %d\n", expression, source, ligne);
+        std::abort();
+    });
+
+    const bool concours = configuration.donnes > 0;
+    const int nbParties = concours ? (configuration.donnes + 7) / 8 : configuration.parties;
+    Echantillon victoiresEquipe1, pointsParPartie[2], ecartParPartie, pointsParDonne[2], ecartParDonne;
+    const auto debut = std::chrono::steady_clock::now();
+    for (int partie = 0; partie < nbParties; ++partie) {
+        graineDeLaPartie = configuration.graine + partie;
+        const Resultat resultat = joueUnePartie(concours);
+        victoiresEquipe1.ajoute(resultat.score[0] > resultat.score[1] ? 1.0 : resultat.score[0] == resultat.score[1] ? 0.5 : 0.0);
+        for (int e = 0; e < 2; ++e) pointsParPartie[e].ajoute(resultat.score[e]);
+        ecartParPartie.ajoute(resultat.score[0] - resultat.score[1]);
+        for (const auto& donne : resultat.donnes) {
+            for (int e = 0; e < 2; ++e) pointsParDonne[e].ajoute(donne[e]);
+            ecartParDonne.ajoute(donne[0] - donne[1]);
+        }
+    }
+    const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
+
+    std::printf("team 1 (seats 0, 2): %s, %s\n", configuration.sieges[0].nom().c_str(), configuration.sieges[2].nom().c_str());
+    std::printf("team 2 (seats 1, 3): %s, %s\n", configuration.sieges[1].nom().c_str(), configuration.sieges[3].nom().c_str());
+    std::printf("%zu %s, %zu deals, variant %d, seed %d, %.1f s\n", victoiresEquipe1.taille(),
+                concours ? "competitions" : "games", ecartParDonne.taille(), configuration.variante, configuration.graine,
+                duree.count());
+    std::printf("team 1 wins:            %5.1f%% +/- %.1f%%\n", 100 * victoiresEquipe1.moyenne(),
+                100 * victoiresEquipe1.demiIntervalle95());
+    std::printf("points per game:        team 1 %s, team 2 %s, difference %s\n",
+                pointsParPartie[0].moyenneEtIntervalle().c_str(), pointsParPartie[1].moyenneEtIntervalle().c_str(),
+                ecartParPartie.moyenneEtIntervalle().c_str());
+    std::printf("points per deal:        team 1 %s, team 2 %s, difference %s\n",
+                pointsParDonne[0].moyenneEtIntervalle().c_str(), pointsParDonne[1].moyenneEtIntervalle().c_str(),
+                ecartParDonne.moyenneEtIntervalle().c_str());
+    for (int siege = 0; siege < 4; ++siege) {
+        const Echantillon& d = dureesDecision[siege];
+        if (d.taille() == 0) continue;
+        std::printf("seat %d %-7s decisions %6zu: median %6.1f ms, p95 %6.1f ms, max %6.1f ms\n", siege,
+                    configuration.sieges[siege].nom().c_str(), d.taille(), d.quantile(0.5), d.quantile(0.95),
+                    d.quantile(1.0));
+    }
+    return 0;
+}

@@ -182,7 +182,8 @@ void Table::verifieEvenementAttendu(const EvenementDeJeu& evenement) const {
         StatusAtout status;
         status.load(evenement.getDonnees());
         const TypeDePartie& variante = optionsDePartie_.getTypeDePartie();
-        if (status.estChoisi == status.estChibre || (status.estChibre && apresChibre)) refuse();
+        // The partner of a chibre answers on the record it was given: chibre still set, and a mode.
+        if (apresChibre ? !status.estChoisi : status.estChoisi == status.estChibre) refuse();
         if (status.estChoisi && (valeur(status.atout) < 1 || valeur(status.atout) > variante.getNbAtoutsPossibles() ||
                                  status.multiplicateur != variante.getMultiplicateur(status.atout)))
             refuse();

@@ -73,12 +73,15 @@ void verifieActeurEtNumero(const EvenementDeJeu& evenement) {
 void verifieChoixAtout(const EvenementDeJeu& evenement) {
     StatusAtout statusAtout;
     statusAtout.load(evenement.getDonnees());
-    if (statusAtout.estChibre == statusAtout.estChoisi)
+    // A partner answering a chibre keeps the chibre flag it was given and adds its mode.
+    if (!statusAtout.estChibre && !statusAtout.estChoisi)
         refuse(evenement, "a trump decision is either a chosen mode or chibre");
     if (statusAtout.estChoisi && statusAtout.atout == Atout::Invalide) refuse(evenement, "no trump mode chosen");
     // After a chibre the partner must choose: passing again would leave the deal without a mode.
-    if (statusAtout.estChibre && evenement.getNoEvenement() == E::AttendAtoutChibre)
+    if (!statusAtout.estChoisi && evenement.getNoEvenement() == E::AttendAtoutChibre)
         refuse(evenement, "the partner of a chibre cannot chibre again");
+    if (statusAtout.estChoisi && statusAtout.estChibre && evenement.getNoEvenement() != E::AttendAtoutChibre)
+        refuse(evenement, "only the partner of a chibre answers with both flags");
 }
 
 void verifieParametre(const EvenementDeJeu& evenement) {

@@ -56,8 +56,12 @@ const Carte* AI_ChoixCarte::choisit(const Partie& partie, int joueurDoitChoisirA
         if (const Carte* atout = atoutLePlusFort(partie, cartesEnMain)) return atout;
     }
 
+    if (jouables.empty()) return nullptr;
     evalue(partie, jouables, probas, aleatoire, histos);
-    return jouables.empty() ? nullptr : histos.meilleureCarte();
+    // Tables that could not deal any hand leave no sample: after that internal error the game
+    // goes on with a card that may be played.
+    const Carte* meilleure = histos.meilleureCarte();
+    return meilleure ? meilleure : &*jouables.begin();
 }
 
 void AI_ChoixCarte::evalue(const Partie& partie, CarteSet jouables, const AI_ProbaSimplifiee& probas,

@@ -117,3 +117,20 @@ TEST(AI_ChoixCarte, TakesAValuableTrickFromTheOpponents) {
         EXPECT_EQ(decision.choisit(situation, niveau), &c("AC")) << niveau;
     }
 }
+
+// Tables that contradict the play (here the Roi of Coeur, said to be seat 0's, while seat 0 shows
+// out of Coeur) cannot deal the unseen cards: after the internal errors the player still plays a
+// card it may play.
+TEST(AI_ChoixCarte, TablesThatCannotDealStillGiveAPlayableCard) {
+    const SituationAI situation(Atout::Pique, MAINS_PAR_COULEUR, 3, "6C 6T");
+    AnalyseJoueur analyse;
+    AssertionsRelevees relevees;
+    AI_ProbaSimplifiee contradictoires(analyse, 2);
+    contradictoires.annonceCarte(0, Carte::Coeur, Carte::Roi);
+    KnuthRandom aleatoire(true);
+    const Carte* carte =
+        AI_ChoixCarte(1, 2, true).choisit(situation.partie, 3, situation.mains[1], contradictoires, aleatoire, analyse);
+    EXPECT_EQ(carte, &c("6K"));
+    EXPECT_TRUE(relevees.contient("cartesEnJeuOriginal.size() == nbDeCartesDansLaDistrib"));
+    EXPECT_TRUE(relevees.contient("carteQuiALaMeilleureMoyenne != -1"));
+}

@@ -17,7 +17,7 @@ public:
     void traiteEvenement(const EvenementDeJeu&, const std::string&, bool) override {}
     void transmetEvenement(const EvenementDeJeu&) override {}
     void demandeProchaineAction(bool, bool) override { ++etat; }
-    std::string nomDuJoueur(int noJoueur) const override { return "J" + std::to_string(noJoueur); }
+    std::string nomDuJoueur(int) const override { return "J"; }
     bool estSiegeDistant(int) const override { return false; }
 };
 

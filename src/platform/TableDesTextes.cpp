@@ -57,7 +57,7 @@ void TableDesTextes::chargeTexte(const std::string& contenuUtf8) {
 
 std::string TableDesTextes::texte(int id) const {
     const auto trouve = textes_.find(id);
-    return trouve != textes_.end() ? trouve->second : "?" + std::to_string(id);
+    return trouve != textes_.end() ? trouve->second : std::string("?").append(std::to_string(id));
 }
 
 TableDesTextes& TableDesTextes::globale() {

@@ -22,7 +22,7 @@ public:
         ++demandes;
         ++etat;
     }
-    std::string nomDuJoueur(int noJoueur) const override { return "J" + std::to_string(noJoueur); }
+    std::string nomDuJoueur(int noJoueur) const override { return std::string("J").append(std::to_string(noJoueur)); }
     bool estSiegeDistant(int noJoueur) const override { return noJoueur == 1; }
 };
 

@@ -54,7 +54,7 @@ TEST(SpacesSeparatedString, MalformedTextFromOutsideEndsInAnError) {
     SpacesSeparatedString jamaisFerme(b("{{1|{2|}"));
     EXPECT_THROW(jamaisFerme.getString(), ErreurDeFormat);
     for (const char* pasUnEntier : {"x", "", "+5", " 5", "5 ", "1e3", "99999999999", "-", "0x10"}) {
-        SpacesSeparatedString s("{" + std::string(pasUnEntier) + "\xA6}");
+        SpacesSeparatedString s(std::string("{").append(pasUnEntier).append("\xA6}"));
         EXPECT_THROW(s.getInt(), ErreurDeConversion) << pasUnEntier;
     }
     SpacesSeparatedString limites(b("{-2147483648|2147483647|}"));

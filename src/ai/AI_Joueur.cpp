@@ -24,6 +24,7 @@ AI_Joueur::AI_Joueur(const ContexteJoueur& contexte)
     TW_ASSERT(noJoueur_ >= 0 && noJoueur_<4, SOURCE);
     analyse_->setTitre(formate(ID_TITRE_ANALYSE, nom()));
     analyse_->setSiege(noJoueur_);
+    fenetreAnalyse_ = creeFenetreAnalyse(*analyse_);
 }
 
 // A table is replaced whenever the user starts or opens another game, which may fall between a

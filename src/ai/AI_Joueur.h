@@ -66,6 +66,8 @@ private:
 
     KnuthRandom aleatoire_;
     std::unique_ptr<AnalyseJoueur> analyse_;
+    // Declared after the analysis it shows, so it goes first.
+    std::unique_ptr<FenetreAnalyse> fenetreAnalyse_;
     AI_ProbaSimplifiee probas_;
     std::unique_ptr<Minuterie> minuterieConfirmeAnnonces_;
     std::unique_ptr<Minuterie> minuterieDistribue_;

@@ -88,3 +88,13 @@ AnalyseJoueur::Serie& AnalyseJoueur::ajouteProjection(const std::string& titre, 
     signale(Zone::Projections);
     return projections_.back()->serie;
 }
+
+namespace {
+FabriqueFenetreAnalyse fabriqueFenetre = nullptr;
+}
+
+void installeFabriqueFenetreAnalyse(FabriqueFenetreAnalyse fabrique) { fabriqueFenetre = fabrique; }
+
+std::unique_ptr<FenetreAnalyse> creeFenetreAnalyse(AnalyseJoueur& analyse) {
+    return fabriqueFenetre ? fabriqueFenetre(analyse) : nullptr;
+}

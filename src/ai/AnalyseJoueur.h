@@ -104,3 +104,14 @@ private:
     std::vector<std::unique_ptr<Projection>> projections_;
     std::array<GraphiqueCouleur, 4> graphiques_;
 };
+
+// The window that shows an analysis. The desktop program makes one for every computer player,
+// which owns it beside its analysis and drops it first; without a maker installed (the tests,
+// the headless tools) a player has none.
+class FenetreAnalyse {
+public:
+    virtual ~FenetreAnalyse() = default;
+};
+using FabriqueFenetreAnalyse = std::unique_ptr<FenetreAnalyse> (*)(AnalyseJoueur& analyse);
+void installeFabriqueFenetreAnalyse(FabriqueFenetreAnalyse fabrique);
+std::unique_ptr<FenetreAnalyse> creeFenetreAnalyse(AnalyseJoueur& analyse);

@@ -10,7 +10,19 @@
 #include "ui/Langue.h"
 #include "ui/PlateformeQt.h"
 #include "ui/Ressources.h"
+#include "ui/TFormAnalyseJoueur.h"
 #include "ui/TFormJeuDeCartes.h"
+
+namespace {
+
+// Every computer player owns its analysis window; the main window's width places it.
+QWidget* fenetrePrincipale = nullptr;
+
+std::unique_ptr<FenetreAnalyse> creeFenetreDAnalyse(AnalyseJoueur& analyse) {
+    return std::make_unique<TFormAnalyseJoueur>(analyse, fenetrePrincipale);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     Application application(argc, argv);
@@ -29,10 +41,13 @@ int main(int argc, char** argv) {
     int resultat = 0;
     {
         TFormJeuDeCartes fenetre(QApplication::arguments());
+        fenetrePrincipale = &fenetre;
+        installeFabriqueFenetreAnalyse(creeFenetreDAnalyse);
         plateforme.setFenetre(&fenetre);
         fenetre.show();
         resultat = QApplication::exec();
     }
+    installeFabriqueFenetreAnalyse(nullptr);
     Plateforme::installe(nullptr);
     return resultat;
 }

@@ -19,7 +19,7 @@ class QTreeWidgetItem;
 // are (one chart per suit), one projection page per candidate card and the tree of its last
 // decision. The player writes to its model many times per decision; the window gathers the
 // changes and draws them once the decision returns to the event loop, and only while shown.
-class TFormAnalyseJoueur : public QWidget {
+class TFormAnalyseJoueur : public QWidget, public FenetreAnalyse {
     Q_OBJECT
 public:
     // The window listens to the model, so it must be destroyed before the model.

@@ -187,3 +187,33 @@ TEST(AI_Joueur, AnswersPendingWhenTheTableIsReplacedAreDropped) {
     decision.table.reset();
     EXPECT_EQ(decision.plateforme.minuteriesActives(), 0);
 }
+
+namespace {
+
+// A window that reads its analysis when it goes, as a real window does.
+std::vector<std::string> fenetresOuvertes;
+class FenetreEnregistreuse : public FenetreAnalyse {
+public:
+    explicit FenetreEnregistreuse(AnalyseJoueur& analyse) : analyse_(analyse) { fenetresOuvertes.push_back(analyse.titre()); }
+    ~FenetreEnregistreuse() override { std::erase(fenetresOuvertes, analyse_.titre()); }
+
+private:
+    AnalyseJoueur& analyse_;
+};
+
+std::unique_ptr<FenetreAnalyse> creeFenetreEnregistreuse(AnalyseJoueur& analyse) {
+    return std::make_unique<FenetreEnregistreuse>(analyse);
+}
+
+}  // namespace
+
+TEST(AI_Joueur, EachComputerPlayerOwnsItsAnalysisWindowAndDropsItBeforeItsAnalysis) {
+    installeFabriqueFenetreAnalyse(creeFenetreEnregistreuse);
+    {
+        TableAI table(2);
+        EXPECT_EQ(fenetresOuvertes.size(), 4u);
+        EXPECT_EQ(fenetresOuvertes[1], table.joueur(1).analyse().titre());
+    }
+    EXPECT_TRUE(fenetresOuvertes.empty());
+    installeFabriqueFenetreAnalyse(nullptr);
+}

@@ -10,7 +10,7 @@
 #include "table/TasCentral.h"
 
 JoueurHumain::JoueurHumain(const ContexteJoueur& contexte)
-    : Joueur(contexte, this),
+    : JoueurSansMemoire(contexte, this),
       panelTasCentral_(contexte.tasCentral),
       typeDePartie_(contexte.typeDePartie),
       table_(contexte.table) {

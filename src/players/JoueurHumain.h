@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "platform/Plateforme.h"
-#include "players/Joueur.h"
+#include "players/JoueurSansMemoire.h"
 #include "players/ReponsesDuPanel.h"
 
 // The player of the person at this computer. It turns the table's requests into controls on its
 // panel and the user's actions on the panel into answer events. It decides nothing itself except
 // the melds, which are found in the hand and announced without asking.
-class JoueurHumain : public Joueur, public ReponsesDuPanel {
+class JoueurHumain : public JoueurSansMemoire, public ReponsesDuPanel {
 public:
     explicit JoueurHumain(const ContexteJoueur& contexte);
     ~JoueurHumain() override;
@@ -21,12 +21,6 @@ public:
     void finDePartie(bool gagne, bool egalite) override;
     void ramasseTas() override;
     void confirmeAnnonces() override;
-    void montreCartes() override {}
-    void cacheCartes() override {}
-    void carteJouee(const Carte&, const Partie&) override {}
-    void annonceFaite(int, const Annonces&) override {}
-    void mainDeJoueur(CarteSet, int) override {}
-    void recoitCartes(CarteSet) override {}
 
     // The user's actions, from the panel.
     StatusCarteJouee carteJouable(const Carte& carte) override;

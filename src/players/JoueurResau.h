@@ -1,13 +1,13 @@
 #pragma once
 
-#include "players/Joueur.h"
+#include "players/JoueurSansMemoire.h"
 
 // The seat of a player at another computer. It never decides and never answers: that seat's
 // events come over the network. It lets the table treat the seat like any other and lets the
 // event list know which seats may send events from the network.
-class JoueurResau : public Joueur {
+class JoueurResau : public JoueurSansMemoire {
 public:
-    using Joueur::Joueur;
+    using JoueurSansMemoire::JoueurSansMemoire;
 
     void choisitAtout(StatusAtout, CarteSet) override {}
     void annonce(CarteSet) override {}
@@ -16,10 +16,4 @@ public:
     void finDePartie(bool, bool) override {}
     void ramasseTas() override {}
     void confirmeAnnonces() override {}
-    void montreCartes() override {}
-    void cacheCartes() override {}
-    void carteJouee(const Carte&, const Partie&) override {}
-    void annonceFaite(int, const Annonces&) override {}
-    void mainDeJoueur(CarteSet, int) override {}
-    void recoitCartes(CarteSet) override {}
 };

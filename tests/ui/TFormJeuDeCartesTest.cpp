@@ -8,7 +8,7 @@
 #include "platform/Exception.h"
 #include "platform/TableDesTextes.h"
 #include "players/FabriqueDeJoueurs.h"
-#include "players/Joueur.h"
+#include "players/JoueurSansMemoire.h"
 #include "rules/TypeDePartie.h"
 #include "ui/PlateformeQt.h"
 #include "ui/ReponseModale.h"
@@ -21,9 +21,9 @@ namespace {
 
 // A computer seat that answers every request at once with the plainest choice, so that the
 // main window's games run without the real computer players.
-class JoueurAutomatique : public Joueur {
+class JoueurAutomatique : public JoueurSansMemoire {
 public:
-    explicit JoueurAutomatique(const ContexteJoueur& contexte) : Joueur(contexte), typeDePartie_(contexte.typeDePartie) {}
+    explicit JoueurAutomatique(const ContexteJoueur& contexte) : JoueurSansMemoire(contexte), typeDePartie_(contexte.typeDePartie) {}
 
     void choisitAtout(StatusAtout, CarteSet) override {
         StatusAtout status;
@@ -43,12 +43,6 @@ public:
     void finDePartie(bool, bool) override { finDePartieConfirmee(noDemande_); }
     void ramasseTas() override { tasRamasse(noDemande_); }
     void confirmeAnnonces() override { annoncesConfirmees(noDemande_); }
-    void montreCartes() override {}
-    void cacheCartes() override {}
-    void carteJouee(const Carte&, const Partie&) override {}
-    void annonceFaite(int, const Annonces&) override {}
-    void mainDeJoueur(CarteSet, int) override {}
-    void recoitCartes(CarteSet) override {}
 
     // Run once, the next time the table asks a seat to deal: while a request is in progress.
     static inline std::function<void()> pendantLaDemande;

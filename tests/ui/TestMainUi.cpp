@@ -4,21 +4,7 @@
 #include <QStandardPaths>
 #include <cstdlib>
 
-#include "platform/Assertion.h"
-#include "platform/TableDesTextes.h"
-
-namespace {
-
-// Outside a test that watches for them, an internal check that fails is a test failure.
-class ChecksInternesEchouentLeTest : public ::testing::EmptyTestEventListener {
-    void OnTestStart(const ::testing::TestInfo&) override {
-        assertion::installe([](const char* expression, const char* source, int ligne) {
-            ADD_FAILURE() << "Assertion failed: " << expression << " " << source << " " << ligne;
-        });
-    }
-};
-
-}  // namespace
+#include "support/ChecksInternes.h"
 
 // The views are tested without a display; the test discovery runs this program too, without
 // the tests' environment.
@@ -27,7 +13,6 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    TableDesTextes::globale().charge(std::string(TRUMPWISE_LANG_DIR) + "/fra.txt");
-    ::testing::UnitTest::GetInstance()->listeners().Append(new ChecksInternesEchouentLeTest);
+    prepareLesTests();
     return RUN_ALL_TESTS();
 }

@@ -4,7 +4,7 @@
 #include "table/SpacesSeparatedString.h"
 
 JoueurDeReference::JoueurDeReference(const ContexteJoueur& contexte, std::int32_t graine)
-    : Joueur(contexte), aleatoire_(true), typeDePartie_(contexte.typeDePartie) {
+    : JoueurSansMemoire(contexte), aleatoire_(true), typeDePartie_(contexte.typeDePartie) {
     SpacesSeparatedString etat;
     etat.addInt(0);
     etat.addInt(graine);

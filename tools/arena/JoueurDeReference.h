@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "platform/Plateforme.h"
-#include "players/Joueur.h"
+#include "players/JoueurSansMemoire.h"
 #include "rules/KnuthRandom.h"
 
 // The arena's measuring stick: plays a random playable card, chooses the trump mode whose card
 // weights sum highest (never chibre) and announces every meld. It answers on the next turn of
 // the event loop, as the program's players do, so that a game never nests its requests.
-class JoueurDeReference : public Joueur {
+class JoueurDeReference : public JoueurSansMemoire {
 public:
     JoueurDeReference(const ContexteJoueur& contexte, std::int32_t graine);
 
@@ -20,12 +20,6 @@ public:
     void finDePartie(bool gagne, bool egalite) override;
     void ramasseTas() override;
     void confirmeAnnonces() override;
-    void montreCartes() override {}
-    void cacheCartes() override {}
-    void carteJouee(const Carte&, const Partie&) override {}
-    void annonceFaite(int, const Annonces&) override {}
-    void mainDeJoueur(CarteSet, int) override {}
-    void recoitCartes(CarteSet) override {}
 
 private:
     void repondPlusTard(std::function<void(int)> reponse);

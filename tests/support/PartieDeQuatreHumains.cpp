@@ -5,11 +5,14 @@
 #include "rules/TypeDePartie.h"
 
 void PartieDeQuatreHumains::demarre(const OptionsDePartie& options) {
+    const auto humain = [](const char* nom) { return OptionsDuJoueur(nom, true, 1, false, OptionsDuJoueur::Humain, 2); };
+    demarre(options, {humain("Anne"), humain("Bernard"), humain("Claire"), humain("Daniel")});
+}
+
+void PartieDeQuatreHumains::demarre(const OptionsDePartie& options, const std::array<OptionsDuJoueur, 4>& joueurs) {
     table.setOptionsDePartie(options);
     table.commencePartie(Table::NouvellePartie, OptionsDePartie::Local, "");
-    const char* noms[4] = {"Anne", "Bernard", "Claire", "Daniel"};
-    for (int siege = 0; siege < 4; ++siege)
-        table.inscritJoueur(OptionsDuJoueur(noms[siege], true, 1, false, OptionsDuJoueur::Humain, 2), 2 + siege);
+    for (int siege = 0; siege < 4; ++siege) table.inscritJoueur(joueurs[siege], 2 + siege);
     for (int siege = 0; siege < 4; ++siege) joueur(siege).panel().place(900, 700);
 }
 
@@ -34,6 +37,7 @@ bool PartieDeQuatreHumains::agit() {
         Joueur* j = table.getJoueur(siege);
         if (!j) continue;
         PanelDeJoueur& panel = j->panel();
+        if (!panel.estComplet()) continue;
         if (panel.boutonActionActif()) {
             ++nbActions;
             panel.cliqueAction();

@@ -125,7 +125,6 @@ void ListeDesEvenements::recommenceAvecMemesJoueurs() {
 }
 
 void ListeDesEvenements::charge(const std::string& nomFichier) {
-    for (auto& slot : evenementsEnAttente_) slot.clear();
     vide();
     const std::vector<std::string> lignes = lignesDuFichier(nomFichier);
     if (lignes.empty()) throw Exception(texte(1537));
@@ -146,6 +145,14 @@ void ListeDesEvenements::rejoue(const std::vector<std::string>& lignes, bool fil
             positionDuDernierEnregistreSettings = i;
     const int arret = evenements.back().getNoEvenement();
 
+    // The events window is repainted once at the end, also when a bad line ends the replay.
+    struct FinDuRejeu {
+        ListeDesEvenements& liste;
+        ~FinDuRejeu() {
+            liste.rejeuEnCours_ = false;
+            liste.signaleChangement();
+        }
+    } finDuRejeu{*this};
     rejeuEnCours_ = true;
     for (std::size_t i = 1; i < lignes.size(); ++i) {
         if (evenements[i - 1].getType() == TypeEvenement::EnregistrementSettingsPartie) {
@@ -156,11 +163,9 @@ void ListeDesEvenements::rejoue(const std::vector<std::string>& lignes, bool fil
         }
         ajoute(evenements[i - 1], true, film, arret);
     }
-    rejeuEnCours_ = false;
     // An event the table never consumed (a number out of sequence) leaves the record short.
     if (lignes.size() != enregistrement_.size()) throw Exception(TEXTE_EVENEMENT_INVALIDE);
     if (film) Plateforme::courante().information(texte(1540), texte(1541));
-    signaleChangement();
 }
 
 void ListeDesEvenements::sauve(const std::string& nomFichier) const {

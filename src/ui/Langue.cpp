@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QSettings>
+#include <QTranslator>
 #include <QUrl>
 
 #include "platform/Assertion.h"
@@ -20,6 +22,17 @@ QString cle() {
     // Keyed by the program's full path, percent-encoded so that its slashes make no groups.
     return QStringLiteral("Langue/") +
            QString::fromLatin1(QUrl::toPercentEncoding(QCoreApplication::applicationFilePath()));
+}
+
+// Qt's own texts (the Yes and No of the message boxes, the file dialogs) follow the language too.
+void traduitQt(const QString& code) {
+    static QTranslator traducteur;
+    QCoreApplication::removeTranslator(&traducteur);
+    const QString langueQt = code == QStringLiteral("DEU") ? QStringLiteral("de")
+                             : code == QStringLiteral("ENU") ? QStringLiteral("en")
+                                                             : QStringLiteral("fr");
+    if (traducteur.load(QStringLiteral("qtbase_") + langueQt, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traducteur);
 }
 
 }  // namespace
@@ -46,6 +59,7 @@ bool charge(const QString& code) {
         return false;
     }
     TableDesTextes::globale() = std::move(table);
+    traduitQt(code);
     return true;
 }
 

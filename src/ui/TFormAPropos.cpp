@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "ui/DialogueAvecOk.h"
 #include "ui/Texte.h"
 
 namespace {
@@ -34,17 +35,7 @@ TFormAbout::TFormAbout(QWidget* parent)
     auto* groupe = new QVBoxLayout(GroupBox);
     groupe->setContentsMargins(2, 2, 2, 2);
     groupe->addWidget(RichEdit);
-    ButtonOk->setDefault(true);
-    connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* bouton = new QHBoxLayout;
-    bouton->addStretch();
-    bouton->addWidget(ButtonOk);
-    bouton->addStretch();
-    auto* disposition = new QVBoxLayout(this);
-    disposition->setContentsMargins(6, 6, 6, 6);
-    disposition->addWidget(GroupBox, 1);
-    disposition->addLayout(bouton);
+    disposeAvecOk(*this, GroupBox, ButtonOk)->setContentsMargins(6, 6, 6, 6);
     setFixedSize(335, 231);
 }
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "table/Statistiques.h"
+#include "ui/DialogueAvecOk.h"
 #include "ui/Texte.h"
 
 namespace {
@@ -55,15 +56,7 @@ TFormStatistiques::TFormStatistiques(Statistiques& statistiques, QWidget* parent
     groupe->addWidget(MemoExplication, 1);
     groupe->addLayout(valeurs);
 
-    ButtonOk->setDefault(true);
-    connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
-    auto* bouton = new QHBoxLayout;
-    bouton->addStretch();
-    bouton->addWidget(ButtonOk);
-    bouton->addStretch();
-    auto* disposition = new QVBoxLayout(this);
-    disposition->addWidget(GroupBoxStatistiques, 1);
-    disposition->addLayout(bouton);
+    disposeAvecOk(*this, GroupBoxStatistiques, ButtonOk);
     resize(337, 261);
     rafraichit();
 }

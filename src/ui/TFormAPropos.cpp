@@ -1,7 +1,6 @@
 #include "ui/TFormAPropos.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>

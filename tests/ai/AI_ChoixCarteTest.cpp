@@ -9,13 +9,6 @@
 
 namespace {
 
-const std::string DONNE_AS_EN_3[4] = {
-    "6C 6T 7T 8T 9T XT VT DT RT",
-    "7C AT 8P 9P XP VP DP RP AP",
-    "8C XC VC DC RC 6K 7K 8K 9K",
-    "9C AC 6P 7P XK VK DK RK AK",
-};
-
 struct Decision {
     AnalyseJoueur analyse;
     KnuthRandom aleatoire{true};

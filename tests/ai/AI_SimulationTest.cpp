@@ -12,13 +12,6 @@
 
 namespace {
 
-// Seat 3 can trump the Coeur lead with two small Piques, follow with the Neuf, or take with the As.
-const std::string DONNE_AS_EN_3[4] = {
-    "6C 6T 7T 8T 9T XT VT DT RT",
-    "7C AT 8P 9P XP VP DP RP AP",
-    "8C XC VC DC RC 6K 7K 8K 9K",
-    "9C AC 6P 7P XK VK DK RK AK",
-};
 // The same with the As of Coeur at seat 2 and the Neuf of Carreau at seat 3.
 const std::string DONNE_AS_EN_2[4] = {
     "6C 6T 7T 8T 9T XT VT DT RT",

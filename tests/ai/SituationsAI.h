@@ -9,6 +9,14 @@
 #include "rules/Partie.h"
 #include "support/Cartes.h"
 
+// Seat 3 can trump the Coeur lead with two small Piques, follow with the Neuf, or take with the As.
+inline const std::string DONNE_AS_EN_3[4] = {
+    "6C 6T 7T 8T 9T XT VT DT RT",
+    "7C AT 8P 9P XP VP DP RP AP",
+    "8C XC VC DC RC 6K 7K 8K 9K",
+    "9C AC 6P 7P XK VK DK RK AK",
+};
+
 // A deal in progress for the computer player's tests: the four hands as dealt, the hands now,
 // and the deal with the cards played so far.
 struct SituationAI {

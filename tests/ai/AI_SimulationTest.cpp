@@ -12,7 +12,7 @@
 
 namespace {
 
-// The same with the As of Coeur at seat 2 and the Neuf of Carreau at seat 3.
+// DONNE_AS_EN_3 with the As of Coeur at seat 2 and the Neuf of Carreau at seat 3.
 const std::string DONNE_AS_EN_2[4] = {
     "6C 6T 7T 8T 9T XT VT DT RT",
     "7C AT 8P 9P XP VP DP RP AP",

@@ -2,6 +2,11 @@
 
 #include <array>
 
+#include "platform/Exception.h"
+#include "platform/TableDesTextes.h"
+#include "players/JoueurHumain.h"
+#include "players/JoueurResau.h"
+
 namespace {
 std::array<FabriqueJoueur, 8>& fabriques() {
     static std::array<FabriqueJoueur, 8> parRace{};
@@ -15,4 +20,13 @@ void enregistreFabrique(int race, FabriqueJoueur fabrique) {
 
 FabriqueJoueur fabriquePour(int race) {
     return race >= 0 && race < static_cast<int>(fabriques().size()) ? fabriques()[race] : nullptr;
+}
+
+std::unique_ptr<Joueur> creeJoueur(const ContexteJoueur& contexte) {
+    const OptionsDuJoueur& options = contexte.options;
+    if (options.estDistant()) return std::make_unique<JoueurResau>(contexte);
+    if (options.getRace() == OptionsDuJoueur::Humain) return std::make_unique<JoueurHumain>(contexte);
+    const FabriqueJoueur fabrique = fabriquePour(options.getRace());
+    if (!fabrique) throw Exception(formate(3600, options.nom()));
+    return fabrique(contexte);
 }

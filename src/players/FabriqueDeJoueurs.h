@@ -10,3 +10,7 @@ using FabriqueJoueur = std::unique_ptr<Joueur> (*)(const ContexteJoueur& context
 
 void enregistreFabrique(int race, FabriqueJoueur fabrique);
 FabriqueJoueur fabriquePour(int race);
+
+// The player of a seat as its record asks: a remote seat, the user, or a registered computer
+// player. Throws an Exception for a race that nothing registered.
+std::unique_ptr<Joueur> creeJoueur(const ContexteJoueur& contexte);

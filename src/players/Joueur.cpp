@@ -3,8 +3,8 @@
 #include "platform/Assertion.h"
 #include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
-#include "table/EvenementDeJeu.h"
-#include "table/ListeDesEvenements.h"
+#include "events/EvenementDeJeu.h"
+#include "events/ListeDesEvenements.h"
 
 namespace {
 constexpr int PAUSE_LONGUE_MS = 1500;

@@ -3,21 +3,22 @@
 #include <memory>
 #include <string>
 
-#include "players/OptionsDuJoueur.h"
-#include "players/PanelDeJoueur.h"
+#include "rules/OptionsDuJoueur.h"
+#include "models/PanelDeJoueur.h"
+#include "players/ArbitreDeLaTable.h"
+#include "rules/OptionsDuJoueur.h"
 #include "rules/Annonces.h"
 #include "rules/Atout.h"
 #include "rules/CarteSet.h"
 #include "rules/Partie.h"
 #include "rules/StatusAtout.h"
-#include "table/InfoDemande.h"
-#include "table/TypeEvenement.h"
+#include "events/InfoDemande.h"
+#include "events/TypeEvenement.h"
 
 class JeuDeCartes;
 class KnuthRandom;
 class ListeDesEvenements;
 class ReponsesDuPanel;
-class Table;
 class TasCentral;
 class TypeDePartie;
 
@@ -31,7 +32,7 @@ struct ContexteJoueur {
     const TypeDePartie& typeDePartie;
     bool reseau;
     bool montreTout;
-    Table& table;
+    const ArbitreDeLaTable& table;
     TasCentral& tasCentral;
 };
 
@@ -60,6 +61,8 @@ public:
     virtual void annonceFaite(int noJoueur, const Annonces& annonces) = 0;
     virtual void mainDeJoueur(CarteSet main, int noJoueur) = 0;
     virtual void recoitCartes(CarteSet main) = 0;
+    // A chat line of another player; only the user's panel shows it.
+    virtual void afficheMessage(const std::string&) {}
 
     // Requests of the table. In a replay the player only pauses: the answer comes from the file.
     void demandeChoixAtout(StatusAtout status, const InfoDemande& demande);

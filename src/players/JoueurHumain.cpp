@@ -3,11 +3,10 @@
 #include "platform/Assertion.h"
 #include "platform/TableDesTextes.h"
 #include "rules/TypeDePartie.h"
-#include "table/EvenementDeJeu.h"
-#include "table/ListeDesEvenements.h"
-#include "table/SpacesSeparatedString.h"
-#include "table/Table.h"
-#include "table/TasCentral.h"
+#include "events/EvenementDeJeu.h"
+#include "events/ListeDesEvenements.h"
+#include "format/SpacesSeparatedString.h"
+#include "models/TasCentral.h"
 
 JoueurHumain::JoueurHumain(const ContexteJoueur& contexte)
     : JoueurSansMemoire(contexte, this),

@@ -4,7 +4,7 @@
 
 #include "platform/Plateforme.h"
 #include "players/JoueurSansMemoire.h"
-#include "players/ReponsesDuPanel.h"
+#include "models/ReponsesDuPanel.h"
 
 // The player of the person at this computer. It turns the table's requests into controls on its
 // panel and the user's actions on the panel into answer events. It decides nothing itself except
@@ -32,7 +32,7 @@ public:
     void envoieMessage(const std::string& texte) override;
 
     // A chat line of another player, shown on the panel.
-    void afficheMessage(const std::string& texte);
+    void afficheMessage(const std::string& texte) override;
 
 private:
     void carteLachee();
@@ -41,5 +41,5 @@ private:
     std::unique_ptr<Minuterie> timerFin_;
     TasCentral& panelTasCentral_;
     const TypeDePartie& typeDePartie_;
-    Table& table_;
+    const ArbitreDeLaTable& table_;
 };

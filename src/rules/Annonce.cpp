@@ -3,7 +3,7 @@
 #include "platform/Assertion.h"
 #include "platform/Exception.h"
 #include "platform/TableDesTextes.h"
-#include "table/SpacesSeparatedString.h"
+#include "format/SpacesSeparatedString.h"
 
 namespace {
 constexpr int ID_NOM_PAS_D_ANNONCE = 4096;

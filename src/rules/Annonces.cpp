@@ -5,7 +5,7 @@
 
 #include "platform/Assertion.h"
 #include "platform/Exception.h"
-#include "table/SpacesSeparatedString.h"
+#include "format/SpacesSeparatedString.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "platform/Assertion.h"
 #include "platform/Exception.h"
 #include "platform/Plateforme.h"
-#include "table/SpacesSeparatedString.h"
+#include "format/SpacesSeparatedString.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <string>
 
-#include "table/LoadSaveElement.h"
+#include "format/LoadSaveElement.h"
 
 // D. E. Knuth's lagged Fibonacci generator ran_array (long lag 100, short lag 37, modulus 2^30),
 // with the ran_start he published in 1997. Games saved by this program replay their deals from

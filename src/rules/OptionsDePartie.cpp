@@ -3,7 +3,7 @@
 #include "platform/Assertion.h"
 #include "platform/Exception.h"
 #include "rules/TypeDePartiesPossibles.h"
-#include "table/SpacesSeparatedString.h"
+#include "format/SpacesSeparatedString.h"
 
 namespace {
 bool estTypeChibre(std::int32_t valeur) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "rules/TypeDePartie.h"
-#include "table/LoadSaveElement.h"
+#include "format/LoadSaveElement.h"
 
 // The options of one game: the variant, standard or competition, the computer players' level and
 // the connection. Their text is the content of the event that registers the type of game, so it

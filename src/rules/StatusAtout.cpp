@@ -1,7 +1,7 @@
 #include "rules/StatusAtout.h"
 
 #include "platform/Exception.h"
-#include "table/SpacesSeparatedString.h"
+#include "format/SpacesSeparatedString.h"
 
 void StatusAtout::load(const std::string& texte) {
     SpacesSeparatedString lecteur(texte);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "rules/Atout.h"
-#include "table/LoadSaveElement.h"
+#include "format/LoadSaveElement.h"
 
 // A player's trump decision: either a chosen mode with its multiplier under the game's variant,
 // or chibre, the choice passed to the partner (which carries Atout::Invalide, multiplier 0).

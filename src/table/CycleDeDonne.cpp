@@ -6,8 +6,8 @@
 #include "platform/TableDesTextes.h"
 #include "players/Joueur.h"
 #include "rules/TypeDePartie.h"
-#include "table/SettingsPartie.h"
-#include "table/Statistiques.h"
+#include "events/SettingsPartie.h"
+#include "events/Statistiques.h"
 #include "table/Table.h"
 
 namespace {

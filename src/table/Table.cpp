@@ -4,10 +4,8 @@
 #include "platform/TableDesTextes.h"
 #include "players/FabriqueDeJoueurs.h"
 #include "players/Joueur.h"
-#include "players/JoueurHumain.h"
-#include "players/JoueurResau.h"
 #include "rules/TypeDePartie.h"
-#include "table/Statistiques.h"
+#include "events/Statistiques.h"
 
 namespace {
 
@@ -144,7 +142,7 @@ void Table::traiteEvenement(const EvenementDeJeu& evenement, const std::string& 
         case TypeEvenement::Message: {
             const std::string ligne = nomDuJoueur(evenement.getNoJoueur()) + "->" + donnees;
             for (auto& joueur : joueur_)
-                if (auto* humain = dynamic_cast<JoueurHumain*>(joueur.get())) humain->afficheMessage(ligne);
+                if (joueur) joueur->afficheMessage(ligne);
             return;
         }
         default:
@@ -179,15 +177,7 @@ void Table::traiteInscriptionJoueur(const std::string& donnees) {
     const ContexteJoueur contexte{jeu_,  knuthRandom_, optionsJoueur, listeDesEvenements_,
                                   joueurNo, optionsDePartie_.getTypeDePartie(), false, montreTout_,
                                   *this, tasCentral_};
-    if (optionsJoueur.estDistant()) {
-        joueur_[joueurNo] = std::make_unique<JoueurResau>(contexte);
-    } else if (optionsJoueur.getRace() == OptionsDuJoueur::Humain) {
-        joueur_[joueurNo] = std::make_unique<JoueurHumain>(contexte);
-    } else {
-        const FabriqueJoueur fabrique = fabriquePour(optionsJoueur.getRace());
-        if (!fabrique) throw Exception(formate(3600, optionsJoueur.nom()));
-        joueur_[joueurNo] = fabrique(contexte);
-    }
+    joueur_[joueurNo] = creeJoueur(contexte);
 }
 
 void Table::transmetEvenement(const EvenementDeJeu&) {
@@ -288,7 +278,7 @@ std::string Table::nomDuJoueur(int noJoueur) const {
 }
 
 bool Table::estSiegeDistant(int noJoueur) const {
-    return noJoueur >= 0 && noJoueur < 4 && dynamic_cast<const JoueurResau*>(joueur_[noJoueur].get()) != nullptr;
+    return noJoueur >= 0 && noJoueur < 4 && joueur_[noJoueur] && !joueur_[noJoueur]->estLocal();
 }
 
 StatusCarteJouee Table::statutCarte(const Carte* carte, int noJoueur) const {

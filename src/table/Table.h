@@ -6,17 +6,18 @@
 #include <string>
 
 #include "platform/Plateforme.h"
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "rules/Annonces.h"
 #include "rules/JeuDeCartes.h"
 #include "rules/KnuthRandom.h"
 #include "rules/OptionsDePartie.h"
 #include "rules/Partie.h"
 #include "rules/StatusAtout.h"
-#include "table/InfoDemande.h"
-#include "table/ListeDesEvenements.h"
-#include "table/PanelDeCartesRamassees.h"
-#include "table/TasCentral.h"
+#include "events/InfoDemande.h"
+#include "events/ListeDesEvenements.h"
+#include "models/PanelDeCartesRamassees.h"
+#include "models/TasCentral.h"
+#include "players/ArbitreDeLaTable.h"
 #include "table/Zu_Semaphore.h"
 
 class Joueur;
@@ -34,7 +35,7 @@ public:
 // only when it consumes an event released by its event list, or when it advances to ask the
 // players concerned for the next action. Local computer players, the user, remote players and a
 // replayed file are interchangeable: all of them only produce events.
-class Table : public ConsommateurDEvenements {
+class Table : public ConsommateurDEvenements, public ArbitreDeLaTable {
 public:
     enum ModeDemarrage { NouvellePartie = 0, ChargeFichier = 1, RejoueMemesJoueurs = 2, NouvellePartieClient = 3 };
 
@@ -59,10 +60,10 @@ public:
     std::string nomDuJoueur(int noJoueur) const override;
     bool estSiegeDistant(int noJoueur) const override;
 
-    int prochainJoueur() const;
+    int prochainJoueur() const override;
     Joueur* getJoueur(int intervenant) const;
     static constexpr int nbJoueurs() { return 4; }
-    StatusCarteJouee statutCarte(const Carte* carte, int noJoueur) const;
+    StatusCarteJouee statutCarte(const Carte* carte, int noJoueur) const override;
     void afficheMessage(const std::string& texte, bool chargement);
     void metAJourScores();
     bool estModifiee() const { return partieModifiee_; }

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "table/DimensionsCarte.h"
+#include "models/DimensionsCarte.h"
 #include "ui/Ressources.h"
 
 namespace {

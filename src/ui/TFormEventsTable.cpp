@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "table/ListeDesEvenements.h"
+#include "events/ListeDesEvenements.h"
 #include "ui/Texte.h"
 
 namespace {

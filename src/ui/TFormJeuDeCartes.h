@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "rules/OptionsDePartie.h"
-#include "table/Statistiques.h"
+#include "events/Statistiques.h"
 #include "table/Table.h"
 #include "ui/ImagesCartes.h"
 #include "ui/LigneDeCommande.h"

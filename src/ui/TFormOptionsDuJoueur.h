@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -8,7 +8,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "table/Statistiques.h"
+#include "events/Statistiques.h"
 #include "ui/DialogueAvecOk.h"
 #include "ui/Texte.h"
 

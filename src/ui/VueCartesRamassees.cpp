@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "table/PanelDeCartesRamassees.h"
+#include "models/PanelDeCartesRamassees.h"
 #include "ui/ImagesCartes.h"
 #include "ui/Texte.h"
 

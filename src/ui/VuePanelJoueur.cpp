@@ -13,8 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "players/PanelDeJoueur.h"
-#include "table/DimensionsCarte.h"
+#include "models/PanelDeJoueur.h"
+#include "models/DimensionsCarte.h"
 #include "ui/ImagesCartes.h"
 #include "ui/PlateformeQt.h"
 #include "ui/Texte.h"

@@ -5,7 +5,7 @@
 #include <QRandomGenerator>
 
 #include "players/Joueur.h"
-#include "table/PanelDeCartesRamassees.h"
+#include "models/PanelDeCartesRamassees.h"
 #include "table/Table.h"
 #include "ui/Texte.h"
 #include "ui/VueCartesRamassees.h"

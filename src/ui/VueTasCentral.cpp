@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "table/DimensionsCarte.h"
-#include "table/TasCentral.h"
+#include "models/DimensionsCarte.h"
+#include "models/TasCentral.h"
 #include "ui/ImagesCartes.h"
 #include "ui/PlateformeQt.h"
 #include "ui/Texte.h"

@@ -9,7 +9,7 @@
 #include "support/AssertionsRelevees.h"
 #include "support/Cartes.h"
 #include "support/PlateformeFactice.h"
-#include "table/Statistiques.h"
+#include "events/Statistiques.h"
 #include "table/Table.h"
 
 namespace {

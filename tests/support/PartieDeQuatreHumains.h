@@ -4,9 +4,9 @@
 #include <random>
 
 #include "players/Joueur.h"
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "support/PlateformeFactice.h"
-#include "table/Statistiques.h"
+#include "events/Statistiques.h"
 #include "table/Table.h"
 
 // A table of four local humans, driven by a test exactly as users drive it: hovering over the

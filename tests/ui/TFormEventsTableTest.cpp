@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 
-#include "table/ListeDesEvenements.h"
+#include "events/ListeDesEvenements.h"
 #include "ui/TFormEventsTable.h"
 #include "ui/Texte.h"
 

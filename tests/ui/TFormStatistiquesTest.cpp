@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QMessageBox>
 
-#include "table/Statistiques.h"
+#include "events/Statistiques.h"
 #include "ui/ReponseModale.h"
 #include "ui/TFormStatistiques.h"
 

@@ -9,9 +9,9 @@
 #include <QToolButton>
 
 #include "players/Joueur.h"
-#include "table/Statistiques.h"
+#include "events/Statistiques.h"
 #include "table/Table.h"
-#include "table/TasCentral.h"
+#include "models/TasCentral.h"
 #include "ui/PlateformeQt.h"
 #include "ui/Texte.h"
 #include "ui/VueCartesRamassees.h"

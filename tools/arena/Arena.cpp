@@ -20,8 +20,8 @@
 #include "platform/PlateformeVirtuelle.h"
 #include "platform/TableDesTextes.h"
 #include "players/FabriqueDeJoueurs.h"
-#include "table/SettingsPartie.h"
-#include "table/Statistiques.h"
+#include "events/SettingsPartie.h"
+#include "events/Statistiques.h"
 #include "table/Table.h"
 
 namespace {

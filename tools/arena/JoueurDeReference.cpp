@@ -1,7 +1,7 @@
 #include "JoueurDeReference.h"
 
 #include "rules/TypeDePartie.h"
-#include "table/SpacesSeparatedString.h"
+#include "format/SpacesSeparatedString.h"
 
 JoueurDeReference::JoueurDeReference(const ContexteJoueur& contexte, std::int32_t graine)
     : JoueurSansMemoire(contexte), aleatoire_(true), typeDePartie_(contexte.typeDePartie) {

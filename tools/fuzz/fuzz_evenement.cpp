@@ -12,11 +12,11 @@
 
 #include "platform/Assertion.h"
 #include "platform/Exception.h"
-#include "players/OptionsDuJoueur.h"
-#include "table/EvenementDeJeu.h"
-#include "table/SettingsPartie.h"
-#include "table/SpacesSeparatedString.h"
-#include "table/Statistiques.h"
+#include "rules/OptionsDuJoueur.h"
+#include "events/EvenementDeJeu.h"
+#include "events/SettingsPartie.h"
+#include "format/SpacesSeparatedString.h"
+#include "events/Statistiques.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "table/PanelDeCartesRamassees.h"
+#include "models/PanelDeCartesRamassees.h"
 
 #include "platform/TableDesTextes.h"
-#include "table/DimensionsCarte.h"
+#include "models/DimensionsCarte.h"
 
 namespace {
 constexpr int TOP_PREMIERE_CARTE = 2;

@@ -3,7 +3,7 @@
 #include "support/Separateur.h"
 
 #include "platform/Exception.h"
-#include "table/SpacesSeparatedString.h"
+#include "format/SpacesSeparatedString.h"
 
 TEST(SpacesSeparatedString, WritesFieldsEachFollowedByTheSeparator) {
     SpacesSeparatedString imbrique;

@@ -1,4 +1,4 @@
-#include "table/ListeDesEvenements.h"
+#include "events/ListeDesEvenements.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,8 +8,8 @@
 #include "platform/Assertion.h"
 #include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
-#include "players/OptionsDuJoueur.h"
-#include "table/SpacesSeparatedString.h"
+#include "rules/OptionsDuJoueur.h"
+#include "format/SpacesSeparatedString.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "table/LoadSaveElement.h"
+#include "format/LoadSaveElement.h"
 
 // What describes a player: name, playing habits, which kind of player (the human or one of the
 // computer players), computer level, whether it sits at another computer, and an identifier. The

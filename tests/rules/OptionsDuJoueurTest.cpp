@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/Exception.h"
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "support/PlateformeFactice.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "table/Statistiques.h"
+#include "events/Statistiques.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "table/SpacesSeparatedString.h"
+#include "format/SpacesSeparatedString.h"
 
 namespace {
 

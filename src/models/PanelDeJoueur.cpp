@@ -1,12 +1,12 @@
-#include "players/PanelDeJoueur.h"
+#include "models/PanelDeJoueur.h"
 
 #include <algorithm>
 #include <array>
 
 #include "platform/Assertion.h"
 #include "platform/TableDesTextes.h"
-#include "players/OptionsDuJoueur.h"
-#include "table/DimensionsCarte.h"
+#include "rules/OptionsDuJoueur.h"
+#include "models/DimensionsCarte.h"
 
 namespace {
 

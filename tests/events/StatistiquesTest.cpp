@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/Exception.h"
-#include "table/Statistiques.h"
+#include "events/Statistiques.h"
 
 namespace {
 

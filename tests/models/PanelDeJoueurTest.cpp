@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/TableDesTextes.h"
-#include "players/OptionsDuJoueur.h"
-#include "players/PanelDeJoueur.h"
+#include "rules/OptionsDuJoueur.h"
+#include "models/PanelDeJoueur.h"
 #include "rules/TypeDePartiesPossibles.h"
 #include "support/AssertionsRelevees.h"
 #include "support/Cartes.h"

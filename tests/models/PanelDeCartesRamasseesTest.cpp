@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "support/Cartes.h"
-#include "table/PanelDeCartesRamassees.h"
+#include "models/PanelDeCartesRamassees.h"
 
 TEST(PanelDeCartesRamassees, WonCardsDeepenTheCentredPileSlowly) {
     PanelDeCartesRamassees panel;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/Exception.h"
-#include "table/SettingsPartie.h"
+#include "events/SettingsPartie.h"
 
 TEST(SettingsPartie, NineFieldsInTheirOrder) {
     SettingsPartie premiere;

@@ -1,15 +1,15 @@
-#include "table/EvenementDeJeu.h"
+#include "events/EvenementDeJeu.h"
 
 #include <utility>
 
 #include "platform/Assertion.h"
 #include "platform/TableDesTextes.h"
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "rules/Annonces.h"
 #include "rules/Carte.h"
 #include "rules/StatusAtout.h"
-#include "table/SpacesSeparatedString.h"
-#include "table/VerificationEvenement.h"
+#include "format/SpacesSeparatedString.h"
+#include "events/VerificationEvenement.h"
 
 namespace {
 

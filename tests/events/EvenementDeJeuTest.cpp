@@ -10,16 +10,16 @@
 #include <vector>
 
 #include "platform/Exception.h"
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "rules/Annonces.h"
 #include "rules/Carte.h"
 #include "rules/OptionsDePartie.h"
 #include "rules/StatusAtout.h"
 #include "support/AssertionsRelevees.h"
 #include "support/Cartes.h"
-#include "table/EvenementDeJeu.h"
-#include "table/SettingsPartie.h"
-#include "table/Statistiques.h"
+#include "events/EvenementDeJeu.h"
+#include "events/SettingsPartie.h"
+#include "events/Statistiques.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "table/TypeEvenement.h"
+#include "events/TypeEvenement.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "table/TasCentral.h"
+#include "models/TasCentral.h"
 
 void TasCentral::poseCarte(int noJoueur, const Carte& carte) {
     cartes_[noJoueur & 3] = &carte;

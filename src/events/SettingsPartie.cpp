@@ -1,10 +1,10 @@
-#include "table/SettingsPartie.h"
+#include "events/SettingsPartie.h"
 
 #include <utility>
 
 #include "platform/Exception.h"
-#include "table/SpacesSeparatedString.h"
-#include "table/Statistiques.h"
+#include "format/SpacesSeparatedString.h"
+#include "events/Statistiques.h"
 
 namespace {
 

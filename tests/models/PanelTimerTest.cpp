@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "players/PanelTimer.h"
+#include "models/PanelTimer.h"
 #include "support/PlateformeFactice.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "players/PanelTimer.h"
-#include "players/ReponsesDuPanel.h"
+#include "models/PanelTimer.h"
+#include "models/ReponsesDuPanel.h"
 #include "rules/Annonces.h"
 #include "rules/Atout.h"
 #include "rules/Carte.h"

@@ -1,4 +1,4 @@
-#include "table/SpacesSeparatedString.h"
+#include "format/SpacesSeparatedString.h"
 
 #include <charconv>
 

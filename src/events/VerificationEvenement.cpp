@@ -1,14 +1,14 @@
-#include "table/VerificationEvenement.h"
+#include "events/VerificationEvenement.h"
 
 #include <string>
 
 #include "platform/Exception.h"
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "rules/Annonces.h"
 #include "rules/OptionsDePartie.h"
 #include "rules/StatusAtout.h"
-#include "table/EvenementDeJeu.h"
-#include "table/SettingsPartie.h"
+#include "events/EvenementDeJeu.h"
+#include "events/SettingsPartie.h"
 
 namespace {
 

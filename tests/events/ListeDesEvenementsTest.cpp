@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "table/ListeDesEvenements.h"
+#include "events/ListeDesEvenements.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "players/PanelTimer.h"
+#include "models/PanelTimer.h"
 
 #include <utility>
 

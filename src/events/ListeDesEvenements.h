@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "table/EvenementDeJeu.h"
+#include "events/EvenementDeJeu.h"
 
 // The error of an event that cannot be consumed where it stands: of the wrong kind or seat for
 // the table's state, or out of sequence in a file.

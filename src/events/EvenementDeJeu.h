@@ -4,9 +4,9 @@
 #include <string>
 
 #include "platform/Exception.h"
-#include "table/EtatJeu.h"
-#include "table/LoadSaveElement.h"
-#include "table/TypeEvenement.h"
+#include "events/EtatJeu.h"
+#include "format/LoadSaveElement.h"
+#include "events/TypeEvenement.h"
 
 class Carte;
 

@@ -1,4 +1,4 @@
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -7,7 +7,7 @@
 #include "platform/Exception.h"
 #include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
-#include "table/SpacesSeparatedString.h"
+#include "format/SpacesSeparatedString.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "table/LoadSaveElement.h"
+#include "format/LoadSaveElement.h"
 
 // Where the table stands at the start of a deal: the parameter of the deal-settings event. On the
 // computer that emits it nothing changes; a client or a replay reads it to stand exactly where

@@ -3,6 +3,7 @@
 #include "rules/CarteSet.h"
 #include "rules/StatusAtout.h"
 
+class AnalyseJoueur;
 class TypeDePartie;
 
 // How the evaluation-based player chooses trump: each mode the variant allows is scored by the
@@ -15,7 +16,10 @@ public:
     static constexpr double SCORE_MINIMUM = 5;
     static constexpr double ECART_MINIMUM = 4;
 
-    // The decision, its multiplier set from the variant (0 for a chibre).
-    static StatusAtout choisit(StatusAtout statusAtout, CarteSet cartesEnMain, const TypeDePartie& typeDePartie);
+    // The decision, its multiplier set from the variant (0 for a chibre). With an analysis, the
+    // weighing is written to it: every mode's score, whether all suits are held, the trump
+    // total, the spread between the best and the worst mode, and the chibre advice.
+    static StatusAtout choisit(StatusAtout statusAtout, CarteSet cartesEnMain, const TypeDePartie& typeDePartie,
+                               AnalyseJoueur* analyse = nullptr);
     static double score(CarteSet cartesEnMain, Atout atout);
 };

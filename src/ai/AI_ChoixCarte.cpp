@@ -30,7 +30,11 @@ int AI_ChoixCarte::repetitions(int niveau) {
     }
 }
 
-const Carte* AI_ChoixCarte::atoutLePlusFort(const Partie& partie, CarteSet cartesEnMain) const {
+const Carte* AI_ChoixCarte::entreeEnJeu(const Partie& partie, int joueurDoitChoisirAtout, int noJoueur,
+                                         bool departAtoutPlusHaut, CarteSet cartesEnMain) {
+    const bool notreEquipeAChoisi = joueurDoitChoisirAtout == noJoueur || joueurDoitChoisirAtout == (noJoueur + 2) % 4;
+    if (partie.nbCartesJouees() != 0 || !notreEquipeAChoisi || !departAtoutPlusHaut) return nullptr;
+    // In a no-trump mode no card is of the trump's suit value.
     const Atout atout = partie.atout();
     const Carte* result = nullptr;
     for (const Carte& carte : cartesEnMain.deCouleur(valeur(atout)))
@@ -49,12 +53,8 @@ const Carte* AI_ChoixCarte::choisit(const Partie& partie, int joueurDoitChoisirA
 
     if (jouables.size() == 1) return &*jouables.begin();
 
-    const bool notreEquipeAChoisi =
-        joueurDoitChoisirAtout == noJoueur_ || joueurDoitChoisirAtout == (noJoueur_ + 2) % 4;
-    if (partie.nbCartesJouees() == 0 && notreEquipeAChoisi && departAtoutPlusHaut_) {
-        // In a no-trump mode no card is of the trump's suit value: the search decides.
-        if (const Carte* atout = atoutLePlusFort(partie, cartesEnMain)) return atout;
-    }
+    if (const Carte* atout = entreeEnJeu(partie, joueurDoitChoisirAtout, noJoueur_, departAtoutPlusHaut_, cartesEnMain))
+        return atout;
 
     if (jouables.empty()) return nullptr;
     evalue(partie, jouables, probas, aleatoire, histos);

@@ -28,13 +28,16 @@ public:
     const Carte* choisit(const Partie& partie, int joueurDoitChoisirAtout, CarteSet cartesEnMain,
                          const AI_ProbaSimplifiee& probas, KnuthRandom& aleatoire, AnalyseJoueur& analyse) const;
 
+    // The first lead of a deal this seat's team chose, for a player with the habit of leading
+    // with the highest trump: that trump. Null otherwise, and in a no-trump mode.
+    static const Carte* entreeEnJeu(const Partie& partie, int joueurDoitChoisirAtout, int noJoueur,
+                                    bool departAtoutPlusHaut, CarteSet cartesEnMain);
+
     // Judges every playable card by its repeated evaluations, adding the samples to `histos`.
     void evalue(const Partie& partie, CarteSet jouables, const AI_ProbaSimplifiee& probas, KnuthRandom& aleatoire,
                 AI_HistoEvaluations& histos) const;
 
 private:
-    const Carte* atoutLePlusFort(const Partie& partie, CarteSet cartesEnMain) const;
-
     int noJoueur_;
     int niveau_;
     bool departAtoutPlusHaut_;

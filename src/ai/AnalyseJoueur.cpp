@@ -1,5 +1,6 @@
 #include "ai/AnalyseJoueur.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "platform/Assertion.h"
@@ -41,6 +42,12 @@ void AnalyseJoueur::cache() {
 void AnalyseJoueur::ajouteLigne(const std::string& texte) {
     lignes_.push_back(texte);
     signale(Zone::Texte);
+}
+
+std::string AnalyseJoueur::nombre(double valeur) {
+    char texte[32];
+    std::snprintf(texte, sizeof texte, "%.15g", valeur);
+    return texte;
 }
 
 void AnalyseJoueur::videTexte() {

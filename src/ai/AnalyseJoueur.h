@@ -69,6 +69,8 @@ public:
     bool estVisible() const { return visible_; }
 
     void ajouteLigne(const std::string& texte);
+    // A number as the analysis writes it: general notation, up to 15 significant digits.
+    static std::string nombre(double valeur);
     void videTexte();
     const std::vector<std::string>& lignes() const { return lignes_; }
 

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "ai/AI_Joueur.h"
+#include "ai/FabriquesParSimulation.h"
 #include "platform/Plateforme.h"
 #include "players/FabriqueDeJoueurs.h"
 #include "ui/Application.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     Plateforme::installe(&plateforme);
     BoiteDebug::installe();
     enregistreFabrique(OptionsDuJoueur::AI, creeAIJoueur);
+    enregistreJoueursParSimulation();
     if (!langue::charge(langue::codeMemorise()) && !langue::charge(QStringLiteral("FRA")))
         std::fprintf(stderr, "trumpwise: no string table in %s\n", qPrintable(ressources::dossierLangues()));
 

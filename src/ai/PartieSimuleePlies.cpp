@@ -1,0 +1,123 @@
+#include "ai/PartieSimuleePlies.h"
+
+#include <algorithm>
+
+#include "ai/PartieSimulee.h"
+#include "platform/Assertion.h"
+
+namespace {
+constexpr const char* SOURCE = "PartieSimuleePlies";
+constexpr int CARTES_DU_JEU = 36;
+}  // namespace
+
+PartieSimuleePlies::PartieSimuleePlies(const CarteSet (&mains)[4], const Partie& partie, const Carte* carte,
+                                       int joueurNo)
+    : equipe1_(joueurNo == 0 || joueurNo == 2),
+      mains_{mains[0], mains[1], mains[2], mains[3]},
+      partie_(partie),
+      carteChoisie_(carte) {
+    if (carte) {
+        mains_[joueurNo].erase(*carte);
+        partie_.joueCarte(*carte, joueurNo);
+    }
+    calculeValeurs();
+}
+
+bool PartieSimuleePlies::developpe() {
+    if (partie_.estTerminee()) return false;
+    bool grandi = false;
+    if (estFeuille_) {
+        const int joueur = partie_.noDuProchainAJouer();
+        std::int16_t nombre = 0;
+        for (const Carte& carte : partie_.cartesJouables(mains_[joueur]))
+            parties_[static_cast<unsigned>(nombre++)] = std::make_unique<PartieSimuleePlies>(mains_, partie_, &carte, joueur);
+        positionDernierePartieValide_ = nombre;
+        grandi = nombre > 0;
+    } else {
+        for (int i = 0; i < positionDernierePartieValide_; ++i)
+            if (!parties_[static_cast<unsigned>(i)]->estEliminee_)
+                grandi = parties_[static_cast<unsigned>(i)]->developpe() || grandi;
+    }
+    elague();
+    estFeuille_ = false;
+    calculeValeurs();
+    return grandi;
+}
+
+void PartieSimuleePlies::elague() {
+    const PartieSimuleePlies* best = nullptr;
+    for (int i = 0; i < positionDernierePartieValide_; ++i) {
+        const PartieSimuleePlies& enfant = *parties_[static_cast<unsigned>(i)];
+        if (!enfant.estEliminee_ && (!best || best->estMoinsBonneQue(enfant, false))) best = &enfant;
+    }
+    if (!best) return;
+    for (int i = 0; i < positionDernierePartieValide_; ++i) {
+        PartieSimuleePlies& enfant = *parties_[static_cast<unsigned>(i)];
+        if (enfant.estEliminee_ || !enfant.estMoinsBonneQue(*best, false)) continue;
+        enfant.estEliminee_ = true;
+        // A pruned line is never looked at again: only its own card and values stay.
+        for (auto& petitEnfant : enfant.parties_) petitEnfant.reset();
+    }
+}
+
+void PartieSimuleePlies::calculeValeurs() {
+    if (estFeuille_) {
+        const int points = PartieSimulee::POINTS_DONNE_COMPLETE;
+        valeurs_[0] = static_cast<std::int16_t>(points - partie_.getPointsEquipe2());
+        valeurs_[1] = static_cast<std::int16_t>(points - partie_.getPointsEquipe1());
+        plis_[0] = static_cast<std::int16_t>(CARTES_DU_JEU - partie_.getCartesRamasseesEq2());
+        plis_[1] = static_cast<std::int16_t>(CARTES_DU_JEU - partie_.getCartesRamasseesEq1());
+        return;
+    }
+    // Team 1's values are maximised under a node of team 1, team 2's minimised, and the other
+    // way round under a node of team 2.
+    for (int equipe = 0; equipe < 2; ++equipe) {
+        const bool maximum = equipe1_ == (equipe == 0);
+        bool trouve = false;
+        std::int16_t valeur = VALEUR_ELIMINEE;
+        std::int16_t plis = VALEUR_ELIMINEE;
+        for (int i = 0; i < positionDernierePartieValide_; ++i) {
+            const PartieSimuleePlies& enfant = *parties_[static_cast<unsigned>(i)];
+            if (enfant.estEliminee_) continue;
+            const std::int16_t v = enfant.valeurs_[equipe];
+            const std::int16_t p = enfant.plis_[equipe];
+            valeur = !trouve ? v : maximum ? std::max(valeur, v) : std::min(valeur, v);
+            plis = !trouve ? p : maximum ? std::max(plis, p) : std::min(plis, p);
+            trouve = true;
+        }
+        valeurs_[equipe] = valeur;
+        plis_[equipe] = plis;
+    }
+}
+
+bool PartieSimuleePlies::estMoinsBonneQue(const PartieSimuleePlies& autre, bool departage) const {
+    if (autre.estEliminee_) return false;
+    if (estEliminee_) return true;
+    if (valeur() != autre.valeur()) return valeur() < autre.valeur();
+    if (!departage || plis() != autre.plis()) return plis() < autre.plis();
+    const Atout t = partie_.atout();
+    const Carte& a = *carteChoisie_;
+    const Carte& b = *autre.carteChoisie_;
+    if (b.getCouleur() == ::valeur(t)) return false;
+    if (a.getCouleur() == ::valeur(t)) return true;
+    if (partie_.nbCartesJouees() % 4 == 1) return b.estPlusForteQue(a, t);
+    return a.estPlusForteQue(b, t);
+}
+
+const PartieSimuleePlies* PartieSimuleePlies::partieChoisie() const {
+    TW_ASSERT(positionDernierePartieValide_ > 1, SOURCE);
+    const PartieSimuleePlies* partieChoisie = positionDernierePartieValide_ > 0 ? parties_[0].get() : nullptr;
+    for (int i = 1; i < positionDernierePartieValide_; ++i)
+        if (partieChoisie->estMoinsBonneQue(*parties_[static_cast<unsigned>(i)], true))
+            partieChoisie = parties_[static_cast<unsigned>(i)].get();
+    TW_ASSERT(partieChoisie != NULL, SOURCE);
+    if (partieChoisie) TW_ASSERT(partieChoisie->carteChoisie_ != NULL, SOURCE);
+    return partieChoisie;
+}
+
+int PartieSimuleePlies::nbNoeuds() const {
+    int nombre = 1;
+    for (const auto& enfant : parties_)
+        if (enfant) nombre += enfant->nbNoeuds();
+    return nombre;
+}

@@ -148,11 +148,11 @@ bool DistributionProbableDesCartes::tireLesMains(CarteSet (&mains)[4], const int
     for (const Carte& carte : CarteSet::complet())
         if (!estEliminee(carte.getCouleur(), carte.getPosition())) ++nbDeCartesDansLaDistrib;
     TW_ASSERT(cartesEnJeuOriginal.size() == nbDeCartesDansLaDistrib, SOURCE);
-    const bool possible = assignationPossible(cartesEnJeuOriginal, nbCartes) &&
+    const bool uneDonneExiste = assignationPossible(cartesEnJeuOriginal, nbCartes) &&
                           int(cartesEnJeuOriginal.size()) == nbCartes[0] + nbCartes[1] + nbCartes[2] + nbCartes[3];
     // Beliefs that leave no complete deal would make the draws below go on for ever.
-    TW_ASSERT(possible, SOURCE);
-    if (!possible) return false;
+    TW_ASSERT(uneDonneExiste, SOURCE);
+    if (!uneDonneExiste) return false;
 
     for (int tentative = 0; tentative < MAX_TENTATIVES; ++tentative) {
         for (CarteSet& main : mains) main = CarteSet();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ai/AI_ChoixAtout.h"
+#include "ai/AnalyseJoueur.h"
 #include "rules/TypeDePartiesPossibles.h"
 #include "support/AssertionsRelevees.h"
 #include "support/Cartes.h"
@@ -76,4 +77,35 @@ TEST(AI_ChoixAtout, AChosenRecordOrAShortHandIsAnInternalError) {
     EXPECT_TRUE(relevees.contient("!statusAtout.estChoisi"));
     AI_ChoixAtout::choisit(StatusAtout(), ens("VC 9C AC"), suisseRomand());
     EXPECT_TRUE(relevees.contient("cartesEnMain.size() == 9"));
+}
+
+// The simulating players write their weighing: every mode's score, then whether all four suits
+// are held, the trump total, the spread, and the chibre advice when they pass the choice.
+TEST(AI_ChoixAtout, TheWeighingIsWrittenToTheAnalysis) {
+    struct Cas {
+        const TypeDePartie& variante;
+        std::string main;
+        StatusAtout status;
+        std::vector<std::string> lignes;
+        Atout atout;
+    };
+    const Cas cas[] = {
+        {zigZag(), "VP 9P AP XP 6C 7C 8K RK DT", StatusAtout(),
+         {"Trefle 1", "Carreau 2", "Pique 8", "Coeur 2", "De haut en bas 5.2", "De bas en haut 5.2", "Zig-zag 6",
+          "Toutes les couleurs: 1", "Total atouts: 13", "Diff: 7"},
+         Atout::Pique},
+        {suisseRomand(), "6T 7T 8T 9K XK DP RP AP VC", StatusAtout(),
+         {"Trefle 3", "Carreau 3", "Pique 3", "Coeur 4", "Toutes les couleurs: 1", "Total atouts: 13", "Diff: 1",
+          "Chibre conseill\xE9"},
+         Atout::Invalide},
+        {suisseRomand(), "6T 7T 8T 9K XK DP RP AP VC", passe(),
+         {"Trefle 3", "Carreau 3", "Pique 3", "Coeur 4", "Toutes les couleurs: 1", "Total atouts: 13", "Diff: 1"},
+         Atout::Coeur},
+    };
+    for (const Cas& c : cas) {
+        AnalyseJoueur analyse;
+        const StatusAtout decision = AI_ChoixAtout::choisit(c.status, ens(c.main), c.variante, &analyse);
+        EXPECT_EQ(analyse.lignes(), c.lignes) << c.main;
+        EXPECT_EQ(decision.atout, c.atout) << c.main;
+    }
 }

@@ -5,60 +5,16 @@
 #include <vector>
 
 #include "ai/AI_Joueur.h"
-#include "players/FabriqueDeJoueurs.h"
 #include "support/AssertionsRelevees.h"
 #include "support/Cartes.h"
-#include "support/PlateformeFactice.h"
-#include "events/Statistiques.h"
-#include "table/Table.h"
+#include "support/TableDOrdinateurs.h"
 
 namespace {
 
-OptionsDePartie suisseRomand() {
-    OptionsDePartie options;
-    options.setTypeChibre(0);
-    options.setTypePartie(OptionsDePartie::Standard);
-    return options;
-}
-
-// Four computer players at a local table on the virtual clock.
-struct TableAI {
-    const FabriqueJoueur fabriquePrecedente = fabriquePour(OptionsDuJoueur::AI);
-    PlateformeFactice plateforme;
-    Statistiques statistiques;
-    std::unique_ptr<Table> table = std::make_unique<Table>(statistiques);
-
-    explicit TableAI(int niveau, const OptionsDePartie& options = suisseRomand()) {
-        enregistreFabrique(OptionsDuJoueur::AI, creeAIJoueur);
-        plateforme.reponses = {false};  // no second game
-        table->setOptionsDePartie(options);
-        table->commencePartie(Table::NouvellePartie, OptionsDePartie::Local, "");
-        const char* noms[4] = {"Partenaire", "Alphonse", "Moi", "Gertrude"};
-        for (int siege = 0; siege < 4; ++siege)
-            table->inscritJoueur(OptionsDuJoueur(noms[siege], true, 1, false, OptionsDuJoueur::AI, niveau), 2 + siege);
-    }
-
-    ~TableAI() {
-        table.reset();
-        enregistreFabrique(OptionsDuJoueur::AI, fabriquePrecedente);
-    }
-
-    AI_Joueur& joueur(int siege) { return dynamic_cast<AI_Joueur&>(*table->getJoueur(siege)); }
-    int etat() const { return table->etatJeu(); }
-
-    // Lets the virtual clock run until the table reaches the state (false if it does not).
-    bool avanceJusqua(int etat) {
-        for (int garde = 0; garde < 1000000 && table->etatJeu() != etat; ++garde) plateforme.avance(1);
-        return table->etatJeu() == etat;
-    }
-
-    // Milliseconds of virtual time until the table leaves its current state.
-    int dureeDeLEtat() {
-        const int depart = etat();
-        const auto debut = plateforme.ecoule();
-        for (int garde = 0; garde < 10000 && etat() == depart; ++garde) plateforme.avance(1);
-        return static_cast<int>((plateforme.ecoule() - debut).count());
-    }
+// Four evaluation-based players.
+struct TableAI : TableDOrdinateurs {
+    explicit TableAI(int niveau) : TableDOrdinateurs(OptionsDuJoueur::AI, creeAIJoueur, niveau) {}
+    AI_Joueur& joueur(int siege) { return TableDOrdinateurs::joueur<AI_Joueur>(siege); }
 };
 
 bool estDecision(int etat) {

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "ai/AnalyseJoueur.h"
+#include "ai/DistributionProbableDesCartes.h"
+#include "ai/PartieSimuleePlies.h"
+#include "ai/SimulationPlies.h"
+#include "ai/SituationsAI.h"
+#include "players/OptionsDuJoueur.h"
+#include "rules/KnuthRandom.h"
+
+namespace {
+
+int profondeur(const PartieSimuleePlies& noeud) {
+    int plusProfond = 0;
+    for (int i = 0; i < noeud.nbEnfants(); ++i)
+        if (!noeud.enfant(i).estEliminee()) plusProfond = std::max(plusProfond, 1 + profondeur(noeud.enfant(i)));
+    return plusProfond;
+}
+
+PartieSimuleePlies racine(const SituationAI& situation) {
+    return PartieSimuleePlies(situation.mains, situation.partie, nullptr, situation.aJouer());
+}
+
+}  // namespace
+
+TEST(SimulationPlies, TheHorizonWidensAsTheDealGoesOn) {
+    struct Cas {
+        int jouees;
+        int horizon;
+        int appels;
+    };
+    for (const Cas& cas : {Cas{0, 4, 4}, Cas{5, 4, 3}, Cas{12, 4, 4}, Cas{13, 8, 7}, Cas{14, 8, 6}, Cas{16, 8, 8},
+                           Cas{17, 36, 35}})
+        EXPECT_EQ(SimulationPlies::horizon(cas.jouees), cas.horizon) << cas.jouees;
+    for (const Cas& cas : {Cas{0, 4, 4}, Cas{5, 4, 3}, Cas{13, 8, 7}, Cas{14, 8, 6}, Cas{17, 36, 35}})
+        EXPECT_EQ(SimulationPlies::nbDeveloppements(cas.jouees), cas.appels) << cas.jouees;
+}
+
+// Leading the first trick with nine legal cards: nine alternatives, searched to the end of the
+// trick; values only change when a trick is won, so no line is cut before.
+TEST(SimulationPlies, TheFirstLeadIsSearchedToTheEndOfItsTrick) {
+    const SituationAI situation(Atout::Coeur, MAINS_MELANGEES, 0);
+    PartieSimuleePlies arbre = racine(situation);
+    ASSERT_TRUE(arbre.developpe());
+    EXPECT_EQ(arbre.nbEnfants(), 9);
+    EXPECT_EQ(profondeur(arbre), 1);
+    for (int appel = 1; appel < SimulationPlies::nbDeveloppements(0); ++appel) arbre.developpe();
+    EXPECT_EQ(profondeur(arbre), 4);
+    EXPECT_NE(arbre.partieChoisie(), nullptr);
+}
+
+// The last card of a trick: seat 3 wins the trump trick with its Nell or its As; the As brings
+// fewer points and is pruned at once.
+TEST(SimulationPlies, ACardWorseForTheSeatChoosingIsPruned) {
+    const SituationAI situation(Atout::Coeur, DONNE_AS_EN_3, 0, "6C 7C 8C");
+    PartieSimuleePlies arbre = racine(situation);
+    arbre.developpe();
+    ASSERT_EQ(arbre.nbEnfants(), 2);
+    EXPECT_EQ(arbre.enfant(0).carteChoisie(), &c("9C"));
+    EXPECT_FALSE(arbre.enfant(0).estEliminee());
+    EXPECT_TRUE(arbre.enfant(1).estEliminee());
+    EXPECT_EQ(arbre.partieChoisie()->carteChoisie(), &c("9C"));
+    EXPECT_EQ(arbre.valeur(), arbre.enfant(0).valeur());
+}
+
+// Equal values and equal cards won: a card that is not a trump is preferred; opening a trick the
+// stronger card, following the weaker; cards of two plain suits keep the first.
+TEST(SimulationPlies, TiesArePlayedWithoutTrumpHighWhenOpeningLowWhenFollowing) {
+    struct Cas {
+        Atout atout;
+        const char* jouees;
+        const char* a;
+        const char* b;
+        bool bPreferee;
+    };
+    // Seat 0 opens with Trefle and Carreau cards; seat 1 follows Trefle.
+    const std::string mains[4] = {"6T 9T VT AT 7K XK 8P DP 6C", "7T XT 6K 9K RK 6P 9P AP 7C",
+                                  "8T DT 8K VK AK 7P RP 8C XC", "RT DK XP VP 9C VC DC RC AC"};
+    for (const Cas& cas : {Cas{Atout::Trefle, "", "7K", "AT", false}, Cas{Atout::Trefle, "", "AT", "7K", true},
+                           Cas{Atout::Coeur, "", "6T", "AT", true}, Cas{Atout::Coeur, "", "AT", "6T", false},
+                           Cas{Atout::Coeur, "6T", "XT", "7T", true}, Cas{Atout::Coeur, "6T", "7T", "XT", false},
+                           Cas{Atout::Coeur, "", "AT", "XK", false}, Cas{Atout::Coeur, "", "XK", "AT", false}}) {
+        const SituationAI situation(cas.atout, mains, 0, cas.jouees);
+        const int joueur = situation.aJouer();
+        const PartieSimuleePlies a(situation.mains, situation.partie, &c(cas.a), joueur);
+        const PartieSimuleePlies b(situation.mains, situation.partie, &c(cas.b), joueur);
+        ASSERT_EQ(a.valeur(), b.valeur());
+        EXPECT_FALSE(a.estMoinsBonneQue(b, false)) << "no tie-break without it";
+        EXPECT_EQ(a.estMoinsBonneQue(b, true), cas.bPreferee) << cas.a << " / " << cas.b << " " << nomAtout(cas.atout);
+    }
+}
+
+// Told every hand with certainty, the knowing trick-by-trick player samples the real deal each
+// time, and the search draws nothing: the five samples name the same card.
+TEST(SimulationPlies, AKnowingPlayerNamesTheSameCardInEverySample) {
+    SituationAI situation(Atout::Pique, MAINS_MELANGEES, 1);
+    situation.joueJusqua(18);
+    const int decideur = situation.aJouer();
+    AnalyseJoueur analyse;
+    const OptionsDuJoueur options("Moi", false, 1, false, OptionsDuJoueur::OrdinateurParfaitPlies, 2);
+    DistributionProbableDesCartes distribution(analyse, options, decideur);
+    for (int joueur = 0; joueur < 4; ++joueur) distribution.fixeMain(situation.donnees[joueur], joueur, 1.0f);
+    distribution.carteJouee(*situation.jouees.back(), situation.partie);
+    KnuthRandom random(true);
+    const Carte* premiere = nullptr;
+    for (int echantillon = 0; echantillon < 5; ++echantillon) {
+        SimulationPlies simulation(distribution, situation.partie, situation.mains[decideur], decideur, 2, random, analyse);
+        ASSERT_TRUE(simulation.mainsTirees());
+        int score = 0;
+        int plis = 0;
+        const Carte& carte = simulation.simule(score, plis);
+        if (!premiere) premiere = &carte;
+        EXPECT_EQ(&carte, premiere);
+        EXPECT_GT(plis, 0);
+    }
+}

@@ -49,18 +49,23 @@ TEST(SimulationPlies, TheFirstLeadIsSearchedToTheEndOfItsTrick) {
     EXPECT_NE(arbre.partieChoisie(), nullptr);
 }
 
-// The last card of a trick: seat 3 wins the trump trick with its Nell or its As; the As brings
-// fewer points and is pruned at once.
-TEST(SimulationPlies, ACardWorseForTheSeatChoosingIsPruned) {
-    const SituationAI situation(Atout::Coeur, DONNE_AS_EN_3, 0, "6C 7C 8C");
+// The last card of a trick: seat 3 lets the Dix of Coeur go with its Huit or Neuf, or takes it
+// with a higher Coeur. The losing cards are pruned at once; among the winning ones, which tie,
+// the weakest is played.
+TEST(SimulationPlies, ACardWorseForTheSeatChoosingIsPrunedAndTheWeakestWinnerPlayed) {
+    const std::string mains[4] = {"6C 6T 7T 8T 9T XT VT DT RT", "7C AT 6K 7K 8K 9K XK VK DK",
+                                  "XC RK AK 6P 7P 8P 9P XP VP", "8C RC 9C VC DC AC DP RP AP"};
+    const SituationAI situation(Atout::Trefle, mains, 0, "6C 7C XC");
     PartieSimuleePlies arbre = racine(situation);
     arbre.developpe();
-    ASSERT_EQ(arbre.nbEnfants(), 2);
-    EXPECT_EQ(arbre.enfant(0).carteChoisie(), &c("9C"));
-    EXPECT_FALSE(arbre.enfant(0).estEliminee());
-    EXPECT_TRUE(arbre.enfant(1).estEliminee());
-    EXPECT_EQ(arbre.partieChoisie()->carteChoisie(), &c("9C"));
-    EXPECT_EQ(arbre.valeur(), arbre.enfant(0).valeur());
+    ASSERT_EQ(arbre.nbEnfants(), 6);
+    for (int i = 0; i < arbre.nbEnfants(); ++i) {
+        const Carte& carte = *arbre.enfant(i).carteChoisie();
+        const bool perd = &carte == &c("8C") || &carte == &c("9C");
+        EXPECT_EQ(arbre.enfant(i).estEliminee(), perd) << carte.getNom();
+    }
+    EXPECT_EQ(arbre.valeur(), 257);
+    EXPECT_EQ(arbre.partieChoisie()->carteChoisie(), &c("VC"));
 }
 
 // Equal values and equal cards won: a card that is not a trump is preferred; opening a trick the

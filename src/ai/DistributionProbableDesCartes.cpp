@@ -2,7 +2,7 @@
 
 #include "ai/AnalyseJoueur.h"
 #include "platform/Assertion.h"
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "rules/KnuthRandom.h"
 #include "rules/Partie.h"
 

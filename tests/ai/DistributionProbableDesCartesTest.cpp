@@ -2,7 +2,7 @@
 
 #include "ai/AnalyseJoueur.h"
 #include "ai/DistributionProbableDesCartes.h"
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "rules/KnuthRandom.h"
 #include "support/AssertionsRelevees.h"
 #include "support/Cartes.h"

@@ -5,7 +5,7 @@
 #include "ai/PartieSimuleePlies.h"
 #include "ai/SimulationPlies.h"
 #include "ai/SituationsAI.h"
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "rules/KnuthRandom.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "ai/ScoreDeSimulationPlies.h"
 #include "ai/Simulation.h"
 #include "ai/SituationsAI.h"
-#include "players/OptionsDuJoueur.h"
+#include "rules/OptionsDuJoueur.h"
 #include "rules/KnuthRandom.h"
 #include "support/AssertionsRelevees.h"
 

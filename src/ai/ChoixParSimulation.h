@@ -6,7 +6,19 @@
 #include "rules/CarteSet.h"
 
 class AnalyseJoueur;
+class DistributionProbableDesCartes;
+class KnuthRandom;
 class Partie;
+
+// What a simulating player brings to a card choice: its beliefs, its seat and level, its own
+// random generator and the analysis it writes to.
+struct Simulateur {
+    const DistributionProbableDesCartes& distribution;
+    int noJoueur;
+    int niveau;
+    KnuthRandom& random;
+    AnalyseJoueur& analyse;
+};
 
 // What one sample of a simulating player names: a card and the score its line reached.
 struct ResultatDEchantillon {

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ai/ChoixParSimulation.h"
 #include "ai/JoueurSimulateur.h"
 
 // The computer player of race 1: each sample of a card choice searches the drawn deal to its
@@ -9,6 +10,9 @@
 class JoueurOrdinateur : public JoueurSimulateur {
 public:
     explicit JoueurOrdinateur(const ContexteJoueur& contexte) : JoueurOrdinateur(contexte, std::nullopt) {}
+
+    // The card choice of these players, by simulation (also used without a table by the tools).
+    static const Carte* simuleChoix(const Simulateur& simulateur, const Partie& partieEnCours, CarteSet cartesEnMain);
 
 protected:
     JoueurOrdinateur(const ContexteJoueur& contexte, std::optional<float> confianceDesMainsAnnoncees)

@@ -1,14 +1,14 @@
 #include "ai/JoueurOrdinateurPlies.h"
 
-#include "ai/ChoixParSimulation.h"
 #include "ai/ScoreDeSimulationPlies.h"
 #include "ai/SimulationPlies.h"
 
-const Carte* JoueurOrdinateurPlies::choisitCarteParSimulation(const Partie& partieEnCours, CarteSet cartesEnMain) {
+const Carte* JoueurOrdinateurPlies::simuleChoix(const Simulateur& simulateur, const Partie& partieEnCours,
+                                                CarteSet cartesEnMain) {
     ScoreDeSimulationPlies score;
     const auto echantillon = [&](int) -> std::optional<ResultatDEchantillon> {
-        SimulationPlies simulation(distribution_, partieEnCours, cartesEnMain, noJoueur_, options_.getNiveau(),
-                                   aleatoire_, *analyse_);
+        SimulationPlies simulation(simulateur.distribution, partieEnCours, cartesEnMain, simulateur.noJoueur,
+                                   static_cast<std::uint8_t>(simulateur.niveau), simulateur.random, simulateur.analyse);
         if (!simulation.mainsTirees()) return std::nullopt;
         int valeur = 0;
         int plis = 0;
@@ -17,7 +17,13 @@ const Carte* JoueurOrdinateurPlies::choisitCarteParSimulation(const Partie& part
         return ResultatDEchantillon{&carte, valeur};
     };
     const auto meilleure = [&] { return score.cartes().empty() ? nullptr : score.carteQuiALeMeilleurNbDeFois(); };
-    return ChoixParSimulation(*analyse_, noJoueur_).choisit(partieEnCours, cartesEnMain, NB_SIMULATIONS, echantillon, meilleure);
+    return ChoixParSimulation(simulateur.analyse, simulateur.noJoueur)
+        .choisit(partieEnCours, cartesEnMain, NB_SIMULATIONS, echantillon, meilleure);
+}
+
+const Carte* JoueurOrdinateurPlies::choisitCarteParSimulation(const Partie& partieEnCours, CarteSet cartesEnMain) {
+    return simuleChoix({distribution_, noJoueur_, options_.getNiveau(), aleatoire_, *analyse_}, partieEnCours,
+                       cartesEnMain);
 }
 
 std::unique_ptr<Joueur> creeJoueurOrdinateurPlies(const ContexteJoueur& contexte) {

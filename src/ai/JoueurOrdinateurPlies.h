@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ai/ChoixParSimulation.h"
 #include "ai/JoueurSimulateur.h"
 
 // The computer player of race 3: it plays like race 1 but chooses a card from 5 samples, each a
@@ -12,6 +13,9 @@ public:
     static constexpr int NB_SIMULATIONS = 5;
 
     explicit JoueurOrdinateurPlies(const ContexteJoueur& contexte) : JoueurOrdinateurPlies(contexte, std::nullopt) {}
+
+    // The card choice of these players, by simulation (also used without a table by the tools).
+    static const Carte* simuleChoix(const Simulateur& simulateur, const Partie& partieEnCours, CarteSet cartesEnMain);
 
 protected:
     JoueurOrdinateurPlies(const ContexteJoueur& contexte, std::optional<float> confianceDesMainsAnnoncees)

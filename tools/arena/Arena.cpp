@@ -5,8 +5,9 @@
 //   trumpwise_arena [--parties N | --donnes N] [--graine S] [--variante 0..3]
 //                   [--equipe1 ai:2,ai:2] [--equipe2 hasard,hasard]
 //
-// A seat is "ai:<level>" (the program's computer player) or "hasard" (a random playable card,
-// trump by the card weights). Team 1 holds seats 0 and 2. Deals are played as competitions: each
+// A seat is "ai:<level>" (the program's computer player), "sim:<race>:<level>" (a simulating
+// computer player of race 1 to 4) or "hasard" (a random playable card, trump by the card
+// weights). Team 1 holds seats 0 and 2. Deals are played as competitions: each
 // deal is played twice, the second time with the hands given to the other team.
 #include <chrono>
 #include <cstdio>
@@ -17,6 +18,8 @@
 #include "JoueurDeReference.h"
 #include "Mesures.h"
 #include "ai/AI_Joueur.h"
+#include "ai/JoueurOrdinateur.h"
+#include "ai/JoueurOrdinateurPlies.h"
 #include "platform/PlateformeVirtuelle.h"
 #include "platform/TableDesTextes.h"
 #include "players/FabriqueDeJoueurs.h"
@@ -28,8 +31,13 @@ namespace {
 
 struct Siege {
     bool hasard = false;
+    int race = OptionsDuJoueur::AI;
     int niveau = 2;
-    std::string nom() const { return hasard ? "hasard" : "ai:" + std::to_string(niveau); }
+    std::string nom() const {
+        if (hasard) return "hasard";
+        if (race == OptionsDuJoueur::AI) return "ai:" + std::to_string(niveau);
+        return "sim:" + std::to_string(race) + ":" + std::to_string(niveau);
+    }
 };
 
 struct Configuration {
@@ -44,15 +52,16 @@ Configuration configuration;
 int graineDeLaPartie = 0;
 Echantillon dureesDecision[4];
 
-// The program's computer player, timed at each of its decisions.
-class AI_JoueurChronometre : public AI_Joueur {
+// A computer player, timed at each of its decisions.
+template <class Ordinateur>
+class Chronometre : public Ordinateur {
 public:
-    using AI_Joueur::AI_Joueur;
+    using Ordinateur::Ordinateur;
     void choisitAtout(StatusAtout status, CarteSet main) override {
-        mesure([&] { AI_Joueur::choisitAtout(status, main); });
+        mesure([&] { Ordinateur::choisitAtout(status, main); });
     }
     void choisitCarte(const Partie& partie, int premier, CarteSet main) override {
-        mesure([&] { AI_Joueur::choisitCarte(partie, premier, main); });
+        mesure([&] { Ordinateur::choisitCarte(partie, premier, main); });
     }
 
 private:
@@ -61,14 +70,25 @@ private:
         const auto debut = std::chrono::steady_clock::now();
         decision();
         const std::chrono::duration<double, std::milli> duree = std::chrono::steady_clock::now() - debut;
-        dureesDecision[noJoueur_].ajoute(duree.count());
+        dureesDecision[this->identification()].ajoute(duree.count());
     }
 };
 
 std::unique_ptr<Joueur> creeJoueurDArene(const ContexteJoueur& contexte) {
     if (configuration.sieges[contexte.noJoueur].hasard)
         return std::make_unique<JoueurDeReference>(contexte, graineDeLaPartie * 4 + contexte.noJoueur);
-    return std::make_unique<AI_JoueurChronometre>(contexte);
+    switch (configuration.sieges[contexte.noJoueur].race) {
+        case OptionsDuJoueur::Ordinateur:
+            return std::make_unique<Chronometre<JoueurOrdinateur>>(contexte);
+        case OptionsDuJoueur::OrdinateurParfait:
+            return std::make_unique<Chronometre<JoueurOrdinateurParfait>>(contexte);
+        case OptionsDuJoueur::OrdinateurPlies:
+            return std::make_unique<Chronometre<JoueurOrdinateurPlies>>(contexte);
+        case OptionsDuJoueur::OrdinateurParfaitPlies:
+            return std::make_unique<Chronometre<JoueurOrdinateurParfaitPlies>>(contexte);
+        default:
+            return std::make_unique<Chronometre<AI_Joueur>>(contexte);
+    }
 }
 
 bool litEquipe(const char* texte, Siege& premier, Siege& second) {
@@ -81,7 +101,13 @@ bool litEquipe(const char* texte, Siege& premier, Siege& second) {
             siege->hasard = true;
         } else if (nom.size() == 4 && nom.rfind("ai:", 0) == 0 && nom[3] >= '0' && nom[3] <= '2') {
             siege->hasard = false;
+            siege->race = OptionsDuJoueur::AI;
             siege->niveau = nom[3] - '0';
+        } else if (nom.size() == 7 && nom.rfind("sim:", 0) == 0 && nom[4] >= '1' && nom[4] <= '4' && nom[5] == ':' &&
+                   nom[6] >= '0' && nom[6] <= '2') {
+            siege->hasard = false;
+            siege->race = nom[4] - '0';
+            siege->niveau = nom[6] - '0';
         } else {
             return false;
         }

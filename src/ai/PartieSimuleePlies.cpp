@@ -28,15 +28,14 @@ bool PartieSimuleePlies::developpe() {
     bool grandi = false;
     if (estFeuille_) {
         const int joueur = partie_.noDuProchainAJouer();
-        std::int16_t nombre = 0;
-        for (const Carte& carte : partie_.cartesJouables(mains_[joueur]))
-            parties_[static_cast<unsigned>(nombre++)] = std::make_unique<PartieSimuleePlies>(mains_, partie_, &carte, joueur);
-        positionDernierePartieValide_ = nombre;
-        grandi = nombre > 0;
+        const CarteSet jouables = partie_.cartesJouables(mains_[joueur]);
+        parties_.reserve(jouables.size());
+        for (const Carte& carte : jouables) parties_.emplace_back(mains_, partie_, &carte, joueur);
+        positionDernierePartieValide_ = static_cast<std::int16_t>(parties_.size());
+        grandi = !parties_.empty();
     } else {
-        for (int i = 0; i < positionDernierePartieValide_; ++i)
-            if (!parties_[static_cast<unsigned>(i)]->estEliminee_)
-                grandi = parties_[static_cast<unsigned>(i)]->developpe() || grandi;
+        for (PartieSimuleePlies& enfant : parties_)
+            if (!enfant.estEliminee_) grandi = enfant.developpe() || grandi;
     }
     elague();
     estFeuille_ = false;
@@ -46,17 +45,14 @@ bool PartieSimuleePlies::developpe() {
 
 void PartieSimuleePlies::elague() {
     const PartieSimuleePlies* best = nullptr;
-    for (int i = 0; i < positionDernierePartieValide_; ++i) {
-        const PartieSimuleePlies& enfant = *parties_[static_cast<unsigned>(i)];
+    for (const PartieSimuleePlies& enfant : parties_)
         if (!enfant.estEliminee_ && (!best || best->estMoinsBonneQue(enfant, false))) best = &enfant;
-    }
     if (!best) return;
-    for (int i = 0; i < positionDernierePartieValide_; ++i) {
-        PartieSimuleePlies& enfant = *parties_[static_cast<unsigned>(i)];
+    for (PartieSimuleePlies& enfant : parties_) {
         if (enfant.estEliminee_ || !enfant.estMoinsBonneQue(*best, false)) continue;
         enfant.estEliminee_ = true;
         // A pruned line is never looked at again: only its own card and values stay.
-        for (auto& petitEnfant : enfant.parties_) petitEnfant.reset();
+        std::vector<PartieSimuleePlies>().swap(enfant.parties_);
     }
 }
 
@@ -76,8 +72,7 @@ void PartieSimuleePlies::calculeValeurs() {
         bool trouve = false;
         std::int16_t valeur = VALEUR_ELIMINEE;
         std::int16_t plis = VALEUR_ELIMINEE;
-        for (int i = 0; i < positionDernierePartieValide_; ++i) {
-            const PartieSimuleePlies& enfant = *parties_[static_cast<unsigned>(i)];
+        for (const PartieSimuleePlies& enfant : parties_) {
             if (enfant.estEliminee_) continue;
             const std::int16_t v = enfant.valeurs_[equipe];
             const std::int16_t p = enfant.plis_[equipe];
@@ -106,18 +101,10 @@ bool PartieSimuleePlies::estMoinsBonneQue(const PartieSimuleePlies& autre, bool 
 
 const PartieSimuleePlies* PartieSimuleePlies::partieChoisie() const {
     TW_ASSERT(positionDernierePartieValide_ > 1, SOURCE);
-    const PartieSimuleePlies* partieChoisie = positionDernierePartieValide_ > 0 ? parties_[0].get() : nullptr;
-    for (int i = 1; i < positionDernierePartieValide_; ++i)
-        if (partieChoisie->estMoinsBonneQue(*parties_[static_cast<unsigned>(i)], true))
-            partieChoisie = parties_[static_cast<unsigned>(i)].get();
+    const PartieSimuleePlies* partieChoisie = parties_.empty() ? nullptr : &parties_.front();
+    for (std::size_t i = 1; i < parties_.size(); ++i)
+        if (partieChoisie->estMoinsBonneQue(parties_[i], true)) partieChoisie = &parties_[i];
     TW_ASSERT(partieChoisie != NULL, SOURCE);
     if (partieChoisie) TW_ASSERT(partieChoisie->carteChoisie_ != NULL, SOURCE);
     return partieChoisie;
-}
-
-int PartieSimuleePlies::nbNoeuds() const {
-    int nombre = 1;
-    for (const auto& enfant : parties_)
-        if (enfant) nombre += enfant->nbNoeuds();
-    return nombre;
 }

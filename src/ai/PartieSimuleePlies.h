@@ -1,8 +1,7 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <memory>
+#include <vector>
 
 #include "rules/CarteSet.h"
 #include "rules/Partie.h"
@@ -24,8 +23,8 @@ public:
     // `joueurNo` has played `carte`.
     PartieSimuleePlies(const CarteSet (&mains)[4], const Partie& partie, const Carte* carte, int joueurNo);
     virtual ~PartieSimuleePlies() = default;
-    PartieSimuleePlies(const PartieSimuleePlies&) = delete;
-    PartieSimuleePlies& operator=(const PartieSimuleePlies&) = delete;
+    PartieSimuleePlies(PartieSimuleePlies&&) = default;
+    PartieSimuleePlies& operator=(PartieSimuleePlies&&) = default;
 
     // Deepens every living line by one card and prunes again. False when no line could grow:
     // every line has reached the end of the deal.
@@ -47,18 +46,17 @@ public:
 
     const Carte* carteChoisie() const { return carteChoisie_; }
     const Partie& partie() const { return partie_; }
-    int nbEnfants() const { return positionDernierePartieValide_ < 0 ? 0 : positionDernierePartieValide_; }
-    const PartieSimuleePlies& enfant(int i) const { return *parties_[static_cast<unsigned>(i)]; }
+    int nbEnfants() const { return static_cast<int>(parties_.size()); }
+    const PartieSimuleePlies& enfant(int i) const { return parties_[static_cast<unsigned>(i)]; }
     bool estEliminee() const { return estEliminee_; }
     bool estFeuille() const { return estFeuille_; }
-    // Nodes of the tree under this one, this one included: what a sample holds at its peak.
-    int nbNoeuds() const;
 
 private:
     void elague();
     void calculeValeurs();
 
-    std::array<std::unique_ptr<PartieSimuleePlies>, 9> parties_;
+    // Made together, side by side: the walks over the tree go from one sibling to the next.
+    std::vector<PartieSimuleePlies> parties_;
     std::int16_t positionDernierePartieValide_ = -1;
     bool estFeuille_ = true;
     bool equipe1_;

@@ -8,6 +8,7 @@
 #include "platform/Assertion.h"
 #include "platform/TableDesTextes.h"
 #include "rules/Partie.h"
+#include "rules/Siege.h"
 
 namespace {
 constexpr int ID_RACINE_ARBRE = 3841;
@@ -32,7 +33,7 @@ int AI_ChoixCarte::repetitions(int niveau) {
 
 const Carte* AI_ChoixCarte::entreeEnJeu(const Partie& partie, int joueurDoitChoisirAtout, int noJoueur,
                                          bool departAtoutPlusHaut, CarteSet cartesEnMain) {
-    const bool notreEquipeAChoisi = joueurDoitChoisirAtout == noJoueur || joueurDoitChoisirAtout == (noJoueur + 2) % 4;
+    const bool notreEquipeAChoisi = joueurDoitChoisirAtout == noJoueur || joueurDoitChoisirAtout == siege::partenaire(noJoueur);
     if (partie.nbCartesJouees() != 0 || !notreEquipeAChoisi || !departAtoutPlusHaut) return nullptr;
     // In a no-trump mode no card is of the trump's suit value.
     const Atout atout = partie.atout();

@@ -4,6 +4,7 @@
 #include "platform/Assertion.h"
 #include "rules/KnuthRandom.h"
 #include "rules/Partie.h"
+#include "rules/Siege.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void AI_ProbaSimplifiee::reinitialise() {
 }
 
 void AI_ProbaSimplifiee::ajouteMain(CarteSet cartes, int noJoueur) {
-    CarteSet& connues = joueurACarte_[noJoueur & 3];
+    CarteSet& connues = joueurACarte_[siege::verifie(noJoueur)];
     for (const Carte& carte : cartes) {
         verifie(!connues.contient(carte),
                 "joueurACarte_[noJoueur][(*i)->position()][(*i)->couleur()] == false", __LINE__);
@@ -79,7 +80,7 @@ void AI_ProbaSimplifiee::annonceCarte(int joueurQuiAnnonce, int couleur, int pos
     TW_ASSERT(Carte::estCouleurValide(couleur) && Carte::estPositionValide(position), SOURCE);
     if (!Carte::estCouleurValide(couleur) || !Carte::estPositionValide(position)) return;
     const Carte& carte = Carte::trouve(Carte::Couleur(couleur), Carte::Position(position));
-    const int annonceur = joueurQuiAnnonce & 3;
+    const int annonceur = siege::verifie(joueurQuiAnnonce);
     verifie(joueurPeutAvoirCarte_[annonceur].contient(carte),
             "joueurPeutAvoirCarte_[jourQuiAnnonce][pos][coul] == true", __LINE__);
     verifie(joueurACarte_[annonceur].contient(carte), "joueurACarte_[jourQuiAnnonce][pos][coul] == true", __LINE__);

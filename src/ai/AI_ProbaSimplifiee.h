@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "rules/CarteSet.h"
+#include "rules/Siege.h"
 
 class AnalyseJoueur;
 class KnuthRandom;
@@ -32,8 +33,8 @@ public:
 
     void afficheGraphiques() const;
 
-    bool peutAvoir(int noJoueur, const Carte& carte) const { return joueurPeutAvoirCarte_[noJoueur & 3].contient(carte); }
-    bool aCarte(int noJoueur, const Carte& carte) const { return joueurACarte_[noJoueur & 3].contient(carte); }
+    bool peutAvoir(int noJoueur, const Carte& carte) const { return joueurPeutAvoirCarte_[siege::verifie(noJoueur)].contient(carte); }
+    bool aCarte(int noJoueur, const Carte& carte) const { return joueurACarte_[siege::verifie(noJoueur)].contient(carte); }
     std::int32_t compteur() const { return compteur_; }
     std::int32_t rythme() const { return rythme_; }
 

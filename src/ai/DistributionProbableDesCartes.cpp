@@ -1,3 +1,4 @@
+#include "rules/Siege.h"
 #include "ai/DistributionProbableDesCartes.h"
 
 #include "ai/AnalyseJoueur.h"
@@ -69,7 +70,7 @@ void DistributionProbableDesCartes::carteJouee(const Carte& carte, const Partie&
         if (options_.getDepartAtoutPlusHaut() && carte.getCouleur() == couleurAtout && partenaireDuMeneur) {
             for (const Carte& atoutEnJeu : partie.getCartesEnJeu().deCouleur(couleurAtout))
                 if (atoutEnJeu.estPlusForteQue(carte, Atout(carte.getCouleur())))
-                    fixe(couleurAtout, atoutEnJeu.getPosition(), (noJoueur_ + 2) % 4, 0.15f);
+                    fixe(couleurAtout, atoutEnJeu.getPosition(), siege::partenaire(noJoueur_), 0.15f);
         }
     }
     for (int couleur = Carte::Trefle; couleur <= Carte::Coeur; ++couleur)

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "rules/Siege.h"
 #include "rules/CarteSet.h"
 
 class AnalyseJoueur;
@@ -39,7 +40,7 @@ public:
     // The seat of one card, drawn with a granularity of 1 %.
     int tireJoueur(int couleur, int position, KnuthRandom& random) const;
 
-    float probabilite(const Carte& carte, int joueurNo) const { return probabilites_[carte.getTag()][joueurNo & 3]; }
+    float probabilite(const Carte& carte, int joueurNo) const { return probabilites_[carte.getTag()][siege::verifie(joueurNo)]; }
     void afficheGraphiques() const;
 
     // Whole deals drawn afresh before the draw falls back to one that never fills a seat too

@@ -1,3 +1,4 @@
+#include "rules/Siege.h"
 #include "ai/Simulation.h"
 
 #include <optional>
@@ -71,7 +72,7 @@ PartieSimulee Simulation::cherche(const PartieSimulee& noeud, CarteSet cartesJou
     cartesJouables = eclaircit(cartesJouables, unsigned(nbAlternatives(niveau_, recursiveDeep)));
 
     const int joueur = noeud.partie_.noDuProchainAJouer();
-    const bool maximise = joueur == identification_ || joueur == (identification_ + 2) % 4;
+    const bool maximise = joueur == identification_ || joueur == siege::partenaire(identification_);
     std::optional<PartieSimulee> finales[9];
     int valeurs[9];
     int nbCartes = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/Siege.h"
+
 #include <cstdint>
 
 // The states of the table. They also number the game events: an event carries the state in which
@@ -131,5 +133,5 @@ struct EtatsDuJeu {
     // The seat whose collection acknowledgement a collection state awaits.
     static constexpr int siegeDuRamasseTas(int etat) { return rangDansLeTour(etat) - 4; }
     // The end-of-game state of a seat: 94 for seat 0, 95 for seat 2, 96 for seat 1, 97 for seat 3.
-    static constexpr int etatFinDePartie(int siege) { return AttendFinDePartie1 + (siege % 2) * 2 + siege / 2; }
+    static constexpr int etatFinDePartie(int siege) { return AttendFinDePartie1 + siege::equipe(siege) * 2 + siege / 2; }
 };

@@ -13,6 +13,14 @@
 
 namespace {
 
+// Texts of the string table used here.
+enum IdTexte {
+    ID_TITRE_VERSION = 2,
+    ID_CHIBRE = 1024,
+    ID_VERSION_INCOMPATIBLE = 2831,
+};
+
+
 constexpr char SEPARATEUR_DE_CARTE = '.';
 
 // Several events written one after another read, inside the braces of the first and last, as the
@@ -36,7 +44,7 @@ std::string descriptionDuChoixAtout(const std::string& donnees) {
     statusAtout.load(donnees);
     if (statusAtout.estChoisi) return nomAtout(statusAtout.atout);
     TW_ASSERT(statusAtout.estChibre, "EvenementDeJeu");
-    return texte(1024);
+    return texte(ID_CHIBRE);
 }
 
 }  // namespace
@@ -61,7 +69,7 @@ std::string EvenementDeJeu::decode(const std::string& enregistrements) {
     try {
         SpacesSeparatedString lecteur(enregistrements);
         const auto type = typeEvenementDuNom(lecteur.getString());
-        if (!type) throw ErreurVersionIncompatible(texte(2831) + texte(2));
+        if (!type) throw ErreurVersionIncompatible(texte(ID_VERSION_INCOMPATIBLE) + texte(ID_TITRE_VERSION));
         std::string donnees = lecteur.getString();
         const std::int32_t intervenant = lecteur.getInt();
         const std::int32_t numero = lecteur.getInt();

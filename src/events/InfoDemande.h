@@ -2,21 +2,20 @@
 
 #include <cstdint>
 
+#include "events/ModeRejeu.h"
+
 // A request to one player: the state number its answering event must carry, and whether the
 // player is really asked or a recorded game is being replayed (step by step, or quickly).
 class InfoDemande {
 public:
-    enum Mode : std::uint8_t { Normal = 0, Film = 1, Chargement = 2 };
-
-    InfoDemande(std::int32_t noDemande, bool chargement, bool film)
-        : noDemande_(noDemande), mode_(!chargement ? Normal : film ? Film : Chargement) {}
+    InfoDemande(std::int32_t noDemande, ModeRejeu mode) : noDemande_(noDemande), mode_(mode) {}
 
     std::int32_t noDemande() const { return noDemande_; }
-    Mode mode() const { return mode_; }
-    bool doitAfficher() const { return mode_ != Chargement; }
-    bool estRejeu() const { return mode_ != Normal; }
+    ModeRejeu mode() const { return mode_; }
+    bool doitAfficher() const { return ::doitAfficher(mode_); }
+    bool estRejeu() const { return ::estRejeu(mode_); }
 
 private:
     std::int32_t noDemande_;
-    Mode mode_;
+    ModeRejeu mode_;
 };

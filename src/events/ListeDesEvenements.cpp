@@ -13,9 +13,24 @@
 
 namespace {
 
+// Texts of the string table used here.
+enum IdTexte {
+    ID_EVENEMENT_DU_JOUEUR = 1536,
+    ID_FICHIER_VIDE = 1537,
+    ID_REVOIR_LA_PARTIE = 1538,
+    ID_TITRE_QUESTION = 1539,
+    ID_FIN_DU_FILM = 1540,
+    ID_TITRE_INFORMATION = 1541,
+    ID_VERSION_DU_FICHIER = 1542,
+    ID_FICHIER_ILLISIBLE = 3601,
+    ID_FICHIER_ENDOMMAGE = 3602,
+    ID_ENREGISTREMENT_IMPOSSIBLE = 3603,
+};
+
+
 std::vector<std::string> lignesDuFichier(const std::string& nomFichier) {
     std::ifstream fichier(nomFichier, std::ios::binary);
-    if (!fichier) throw Exception(formate(3601, nomFichier));
+    if (!fichier) throw Exception(formate(ID_FICHIER_ILLISIBLE, nomFichier));
     std::ostringstream contenu;
     contenu << fichier.rdbuf();
     std::vector<std::string> lignes;
@@ -36,7 +51,7 @@ std::vector<EvenementDeJeu> evenementsDesLignes(const std::vector<std::string>& 
         try {
             evenements.emplace_back(lignes[i]);
         } catch (const Exception& erreur) {
-            throw ErreurDeFormat(formate(3602, i + 1, erreur.what()));
+            throw ErreurDeFormat(formate(ID_FICHIER_ENDOMMAGE, i + 1, erreur.what()));
         }
     }
     return evenements;
@@ -46,9 +61,9 @@ std::vector<EvenementDeJeu> evenementsDesLignes(const std::vector<std::string>& 
 
 ListeDesEvenements::ListeDesEvenements(ConsommateurDEvenements& table) : table_(table) { vide(); }
 
-void ListeDesEvenements::ajoute(const EvenementDeJeu& evenement, bool chargement, bool film, int arret) {
+void ListeDesEvenements::ajoute(const EvenementDeJeu& evenement, ModeRejeu mode, int arret) {
     if (evenement.getType() == TypeEvenement::Message) {
-        table_.traiteEvenement(evenement, "", chargement);
+        table_.traiteEvenement(evenement, "", mode);
         table_.transmetEvenement(evenement);
         return;
     }
@@ -74,16 +89,16 @@ void ListeDesEvenements::ajoute(const EvenementDeJeu& evenement, bool chargement
         if (x.getType() != TypeEvenement::FinDePartie) enregistrement_.push_back(texte);
         const std::string description = x.getIntervenant() == EvenementDeJeu::Table
                                             ? x.description()
-                                            : formate(1536, table_.nomDuJoueur(x.getNoJoueur()), x.description());
+                                            : formate(ID_EVENEMENT_DU_JOUEUR, table_.nomDuJoueur(x.getNoJoueur()), x.description());
         const auto avant = enQueue_.size();
         enQueue_.erase(std::remove(enQueue_.begin(), enQueue_.end(), texte), enQueue_.end());
         const bool positionStringQueueTrouvee = enQueue_.size() != avant;
         TW_ASSERT(positionStringQueueTrouvee, "ListeDesEvenements");
         signaleChangement();
 
-        table_.traiteEvenement(x, description, chargement);
+        table_.traiteEvenement(x, description, mode);
         table_.transmetEvenement(x);
-        if (x.getNoEvenement() != arret) table_.demandeProchaineAction(chargement, film);
+        if (x.getNoEvenement() != arret) table_.demandeProchaineAction(mode);
     }
 }
 
@@ -127,10 +142,10 @@ void ListeDesEvenements::recommenceAvecMemesJoueurs() {
 void ListeDesEvenements::charge(const std::string& nomFichier) {
     vide();
     const std::vector<std::string> lignes = lignesDuFichier(nomFichier);
-    if (lignes.empty()) throw Exception(texte(1537));
+    if (lignes.empty()) throw Exception(texte(ID_FICHIER_VIDE));
     std::int32_t version = 0;
-    if (!convertitEntier(lignes[0], version) || version < VERSION_FICHIER) throw Exception(texte(1542));
-    const bool film = lignes.size() > 10 && Plateforme::courante().question(texte(1538), texte(1539));
+    if (!convertitEntier(lignes[0], version) || version < VERSION_FICHIER) throw Exception(texte(ID_VERSION_DU_FICHIER));
+    const bool film = lignes.size() > 10 && Plateforme::courante().question(texte(ID_REVOIR_LA_PARTIE), texte(ID_TITRE_QUESTION));
     rejoue(lignes, film);
 }
 
@@ -161,11 +176,11 @@ void ListeDesEvenements::rejoue(const std::vector<std::string>& lignes, bool fil
             for (; i < positionDuDernierEnregistreSettings; ++i) enregistrement_.push_back(lignes[i]);
             TW_ASSERT(i == positionDuDernierEnregistreSettings, "ListeDesEvenements");
         }
-        ajoute(evenements[i - 1], true, film, arret);
+        ajoute(evenements[i - 1], film ? ModeRejeu::Film : ModeRejeu::Chargement, arret);
     }
     // An event the table never consumed (a number out of sequence) leaves the record short.
     if (lignes.size() != enregistrement_.size()) throw Exception(TEXTE_EVENEMENT_INVALIDE);
-    if (film) Plateforme::courante().information(texte(1540), texte(1541));
+    if (film) Plateforme::courante().information(texte(ID_FIN_DU_FILM), texte(ID_TITRE_INFORMATION));
 }
 
 void ListeDesEvenements::sauve(const std::string& nomFichier) const {
@@ -176,12 +191,12 @@ void ListeDesEvenements::sauve(const std::string& nomFichier) const {
         fichier.flush();
         if (!fichier) {
             std::remove(temporaire.c_str());
-            throw Exception(formate(3603, nomFichier));
+            throw Exception(formate(ID_ENREGISTREMENT_IMPOSSIBLE, nomFichier));
         }
     }
     if (std::rename(temporaire.c_str(), nomFichier.c_str()) != 0) {
         std::remove(temporaire.c_str());
-        throw Exception(formate(3603, nomFichier));
+        throw Exception(formate(ID_ENREGISTREMENT_IMPOSSIBLE, nomFichier));
     }
 }
 

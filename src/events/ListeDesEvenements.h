@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "events/EvenementDeJeu.h"
+#include "events/ModeRejeu.h"
 
 // The error of an event that cannot be consumed where it stands: of the wrong kind or seat for
 // the table's state, or out of sequence in a file.
@@ -16,9 +17,9 @@ class ConsommateurDEvenements {
 public:
     virtual ~ConsommateurDEvenements() = default;
     virtual int etatJeu() const = 0;
-    virtual void traiteEvenement(const EvenementDeJeu& evenement, const std::string& description, bool chargement) = 0;
+    virtual void traiteEvenement(const EvenementDeJeu& evenement, const std::string& description, ModeRejeu mode) = 0;
     virtual void transmetEvenement(const EvenementDeJeu& evenement) = 0;
-    virtual void demandeProchaineAction(bool chargement, bool film) = 0;
+    virtual void demandeProchaineAction(ModeRejeu mode) = 0;
     // The display name of the player of a seat.
     virtual std::string nomDuJoueur(int noJoueur) const = 0;
     // Whether the seat is held by a player of another computer.
@@ -36,11 +37,9 @@ public:
 
     explicit ListeDesEvenements(ConsommateurDEvenements& table);
 
-    // The single entry for events. Producers pass (false, false, ARRET_NORMAL); the replay
-    // passes its own flags and the number of the file's last event, after which the table is
-    // not asked for the next action.
-    void ajoute(const EvenementDeJeu& evenement, bool chargement = false, bool film = false,
-                int arret = ARRET_NORMAL);
+    // The single entry for events. Producers play now; the replay passes its own mode and the
+    // number of the file's last event, after which the table is not asked for the next action.
+    void ajoute(const EvenementDeJeu& evenement, ModeRejeu mode = ModeRejeu::Normal, int arret = ARRET_NORMAL);
     // Events received by the host from a client, and by a client from the host.
     void recoitDUnClient(const EvenementDeJeu& evenement);
     void recoitDuServeur(const EvenementDeJeu& evenement, std::int32_t identifiant);

@@ -4,6 +4,15 @@
 #include "models/DimensionsCarte.h"
 
 namespace {
+
+// Texts of the string table used here.
+enum IdTexte {
+    ID_LIGNE_MAXI = 2305,
+    ID_LIGNE_TOUR = 2306,
+    ID_LIGNE_TOTAL = 2307,
+    ID_LIGNE_NB_RESTANT = 2308,
+};
+
 constexpr int TOP_PREMIERE_CARTE = 2;
 constexpr int DECALAGE_PILE = 2;
 // Each step of depth is four cards further down the pile than the one before, so the pile
@@ -15,14 +24,14 @@ void PanelDeCartesRamassees::afficheEquipe(const std::string& nom1, const std::s
                                            std::int32_t nbRestant) {
     libelles_[Nom1] = nom1;
     libelles_[Nom2] = nom2;
-    libelles_[LigneMaxi] = scoreMaxi == SCORE_MAXI_CONCOURS ? formate(2308, nbRestant) : formate(2305, scoreMaxi);
+    libelles_[LigneMaxi] = scoreMaxi == SCORE_MAXI_CONCOURS ? formate(ID_LIGNE_NB_RESTANT, nbRestant) : formate(ID_LIGNE_MAXI, scoreMaxi);
     signale();
 }
 
 void PanelDeCartesRamassees::affichePoints(std::int32_t pointsDonne, std::int32_t pointsAnnonces, std::int32_t total,
                                            std::int32_t multiplicateur) {
-    libelles_[LigneTour] = formate(2306, pointsDonne, pointsAnnonces, multiplicateur);
-    libelles_[LigneTotal] = formate(2307, total);
+    libelles_[LigneTour] = formate(ID_LIGNE_TOUR, pointsDonne, pointsAnnonces, multiplicateur);
+    libelles_[LigneTotal] = formate(ID_LIGNE_TOTAL, total);
     signale();
 }
 

@@ -1,7 +1,8 @@
 #include "models/TasCentral.h"
+#include "rules/Siege.h"
 
 void TasCentral::poseCarte(int noJoueur, const Carte& carte) {
-    cartes_[noJoueur & 3] = &carte;
+    cartes_[siege::verifie(noJoueur)] = &carte;
     signaleChangement();
 }
 

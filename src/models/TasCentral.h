@@ -4,6 +4,7 @@
 #include <string>
 
 #include "rules/Carte.h"
+#include "rules/Siege.h"
 
 // The central pile: the card each seat has put down in the current trick, and the hint line of
 // a zig-zag deal. The view draws it; a drop of a dragged card on it and the pointer moving over
@@ -12,7 +13,7 @@ class TasCentral {
 public:
     void poseCarte(int noJoueur, const Carte& carte);
     void vide();
-    const Carte* carteDe(int noJoueur) const { return cartes_[noJoueur & 3]; }
+    const Carte* carteDe(int noJoueur) const { return cartes_[siege::verifie(noJoueur)]; }
     int nbCartes() const;
 
     const std::string& labelAtout() const { return labelAtout_; }

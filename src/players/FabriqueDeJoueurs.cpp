@@ -8,6 +8,12 @@
 #include "players/JoueurResau.h"
 
 namespace {
+
+// Texts of the string table used here.
+enum IdTexte {
+    ID_JOUEUR_PAS_DISPONIBLE = 3600,
+};
+
 std::array<FabriqueJoueur, 8>& fabriques() {
     static std::array<FabriqueJoueur, 8> parRace{};
     return parRace;
@@ -27,6 +33,6 @@ std::unique_ptr<Joueur> creeJoueur(const ContexteJoueur& contexte) {
     if (options.estDistant()) return std::make_unique<JoueurResau>(contexte);
     if (options.getRace() == OptionsDuJoueur::Humain) return std::make_unique<JoueurHumain>(contexte);
     const FabriqueJoueur fabrique = fabriquePour(options.getRace());
-    if (!fabrique) throw Exception(formate(3600, options.nom()));
+    if (!fabrique) throw Exception(formate(ID_JOUEUR_PAS_DISPONIBLE, options.nom()));
     return fabrique(contexte);
 }

@@ -7,6 +7,13 @@
 #include "events/ListeDesEvenements.h"
 
 namespace {
+
+// Texts of the string table used here.
+enum IdTexte {
+    ID_OK = 1184,
+    ID_OK_DISTRIBUE = 1185,
+};
+
 constexpr int PAUSE_LONGUE_MS = 1500;
 constexpr int PAUSE_COURTE_MS = 375;
 
@@ -106,7 +113,7 @@ void Joueur::annoncesFaites(const Annonces& annonces, int numero) {
 
 void Joueur::annoncesConfirmees(int numero) {
     panelDuJoueur_->finConfirmationAnnonces();
-    ajouteEvenement(TypeEvenement::ConfirmationAnnonce, texte(1184), numero);
+    ajouteEvenement(TypeEvenement::ConfirmationAnnonce, texte(ID_OK), numero);
 }
 
 void Joueur::cartePosee(const Carte& carte, int numero) {
@@ -116,17 +123,17 @@ void Joueur::cartePosee(const Carte& carte, int numero) {
 
 void Joueur::distributionConfirmee(int numero) {
     panelDuJoueur_->finDistribue();
-    ajouteEvenement(TypeEvenement::Distribue, texte(1185), numero);
+    ajouteEvenement(TypeEvenement::Distribue, texte(ID_OK_DISTRIBUE), numero);
 }
 
 void Joueur::tasRamasse(int numero) {
     panelDuJoueur_->finRamasse();
-    ajouteEvenement(TypeEvenement::RamasseTas, texte(1184), numero);
+    ajouteEvenement(TypeEvenement::RamasseTas, texte(ID_OK), numero);
 }
 
 void Joueur::finDePartieConfirmee(int numero) {
     panelDuJoueur_->afficheCartes(CarteSet(), false);
-    ajouteEvenement(TypeEvenement::FinDePartie, texte(1184), numero);
+    ajouteEvenement(TypeEvenement::FinDePartie, texte(ID_OK), numero);
     noDemande_ = -1;
 }
 

@@ -14,6 +14,7 @@
 #include "rules/StatusAtout.h"
 #include "events/InfoDemande.h"
 #include "events/TypeEvenement.h"
+#include "rules/Siege.h"
 
 class JeuDeCartes;
 class KnuthRandom;
@@ -99,7 +100,7 @@ public:
     void cacheTout();
 
     int identification() const { return noJoueur_; }
-    int partenaire() const { return (noJoueur_ + 2) % 4; }
+    int partenaire() const { return siege::partenaire(noJoueur_); }
     std::string nom() const { return options_.nom(); }
     bool estLocal() const { return !options_.estDistant(); }
     const OptionsDuJoueur& options() const { return options_; }

@@ -8,6 +8,15 @@
 #include "format/SpacesSeparatedString.h"
 #include "models/TasCentral.h"
 
+namespace {
+
+// Texts of the string table used here.
+enum IdTexte {
+    ID_TITRE_FIN_DE_PARTIE = 1281,
+};
+
+}  // namespace
+
 JoueurHumain::JoueurHumain(const ContexteJoueur& contexte)
     : JoueurSansMemoire(contexte, this),
       panelTasCentral_(contexte.tasCentral),
@@ -41,7 +50,7 @@ void JoueurHumain::distribue() { panelDuJoueur_->attendDistribue(noDemande_); }
 
 void JoueurHumain::finDePartie(bool gagne, bool egalite) {
     const int message = egalite ? 1287 : gagne ? 1280 : 1282;
-    Plateforme::courante().information(texte(message), texte(1281));
+    Plateforme::courante().information(texte(message), texte(ID_TITRE_FIN_DE_PARTIE));
     timerFin_->demarre(1, false);
 }
 

@@ -6,6 +6,12 @@
 #include "format/SpacesSeparatedString.h"
 
 namespace {
+
+// Texts of the string table used here.
+enum IdTexte {
+    ID_STATUS_INVALIDE = 1,
+};
+
 constexpr int ID_NOM_PAS_D_ANNONCE = 4096;
 
 std::int32_t pointsDuCarre(int position) {
@@ -92,7 +98,7 @@ bool Annonce::getCarte(int posInAnnonce, Carte::Couleur& coul, Carte::Position& 
 }
 
 std::string Annonce::getNomType() const {
-    return type <= Carre ? texte(ID_NOM_PAS_D_ANNONCE + type) : texte(1);
+    return type <= Carre ? texte(ID_NOM_PAS_D_ANNONCE + type) : texte(ID_STATUS_INVALIDE);
 }
 
 std::string Annonce::save() const {

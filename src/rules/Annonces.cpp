@@ -6,6 +6,7 @@
 #include "platform/Assertion.h"
 #include "platform/Exception.h"
 #include "format/SpacesSeparatedString.h"
+#include "rules/Siege.h"
 
 namespace {
 
@@ -162,8 +163,8 @@ ResultatDesAnnonces resultatDesAnnonces(const Annonces (&annonces)[4], int siege
     ResultatDesAnnonces resultat;
     resultat.meilleure = Annonces::meilleureAnnonce(annonces, atout);
     if (resultat.meilleure < 0) return resultat;
-    resultat.partenaire = (resultat.meilleure + 2) % 4;
-    resultat.equipe = (siegeAnnonce0 + resultat.meilleure) % 2 == 0 ? 1 : 2;
+    resultat.partenaire = siege::partenaire(resultat.meilleure);
+    resultat.equipe = siege::equipe(siege::decale(siegeAnnonce0, resultat.meilleure)) + 1;
     resultat.points =
         (annonces[resultat.meilleure].getTotalPoints() + annonces[resultat.partenaire].getTotalPoints()) *
         multiplicateur;

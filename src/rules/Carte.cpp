@@ -4,6 +4,26 @@
 
 #include "platform/TableDesTextes.h"
 
+namespace {
+
+// Texts of the string table used here.
+enum IdTexte {
+    ID_STATUS_INVALIDE = 1,
+    ID_AVANT_NOMS_DES_RANGS = 514,
+    ID_AS = 519,
+    ID_COEUR = 528,
+    ID_PIQUE = 529,
+    ID_CARREAU = 530,
+    ID_TREFLE = 531,
+    ID_CARTE_DE_COULEUR = 532,
+    ID_CARTE_VAUT = 1283,
+    ID_EST_ATOUT = 1284,
+    ID_N_EST_PAS_ATOUT = 1285,
+    ID_FORCE_DE_LA_CARTE = 1286,
+};
+
+}  // namespace
+
 template <std::size_t... I>
 constexpr std::array<Carte, 36> fabriqueLesCartes(std::index_sequence<I...>) {
     return {Carte(I)...};
@@ -16,16 +36,16 @@ constexpr std::array<Carte, 36> lesCartes = fabriqueLesCartes(std::make_index_se
 const Carte& Carte::parTag(unsigned tag) { return lesCartes[tag]; }
 
 std::string nomCouleur(int couleur) {
-    constexpr int ids[5] = {1, 531, 530, 529, 528};
-    return texte(couleur >= 1 && couleur <= 4 ? ids[couleur] : 1);
+    constexpr int ids[5] = {ID_STATUS_INVALIDE, ID_TREFLE, ID_CARREAU, ID_PIQUE, ID_COEUR};
+    return texte(couleur >= 1 && couleur <= 4 ? ids[couleur] : ID_STATUS_INVALIDE);
 }
 
 std::string nomPosition(int position) {
-    if (position < Carte::Six || position > Carte::As) return texte(1);
-    return texte(position == Carte::As ? 519 : 514 + position);
+    if (position < Carte::Six || position > Carte::As) return texte(ID_STATUS_INVALIDE);
+    return texte(position == Carte::As ? ID_AS : ID_AVANT_NOMS_DES_RANGS + position);
 }
 
-std::string Carte::getNom() const { return formate(532, nomPosition(position_), nomCouleur(couleur_)); }
+std::string Carte::getNom() const { return formate(ID_CARTE_DE_COULEUR, nomPosition(position_), nomCouleur(couleur_)); }
 
 std::string Carte::getIdentifiant() const {
     return std::to_string(int(couleur_)) + "_" + std::to_string(int(position_));
@@ -49,6 +69,6 @@ int Carte::valeurPourChoixAtout(Atout atout) const {
 }
 
 std::string Carte::texteInformation(Atout atout) const {
-    return formate(1283, getNom(), getPoints(atout)) + texte(couleur_ == valeur(atout) ? 1284 : 1285) +
-           formate(1286, getForce(atout));
+    return formate(ID_CARTE_VAUT, getNom(), getPoints(atout)) + texte(couleur_ == valeur(atout) ? ID_EST_ATOUT : ID_N_EST_PAS_ATOUT) +
+           formate(ID_FORCE_DE_LA_CARTE, getForce(atout));
 }

@@ -11,6 +11,15 @@
 
 namespace {
 
+// Texts of the string table used here.
+enum IdTexte {
+    ID_SUFFIXE_VOUS = 2048,
+    ID_SUFFIXE_AUTRE_JOUEUR = 2049,
+    ID_SUFFIXE_ORDINATEUR = 2050,
+    ID_VOUS = 2060,
+};
+
+
 std::int32_t tireIdentifiant() {
     std::tm heure = Plateforme::courante().heureLocale();
     std::srand(static_cast<unsigned>(timegm(&heure)));
@@ -68,9 +77,9 @@ std::string OptionsDuJoueur::save() const {
 }
 
 std::string OptionsDuJoueur::nom() const {
-    if (race_ != Humain) return distant_ == 0 ? nom_ : nom_ + texte(2050);
-    if (distant_ != 0) return nom_ + texte(2049);
-    return nom_.empty() ? texte(2060) : nom_ + texte(2048);
+    if (race_ != Humain) return distant_ == 0 ? nom_ : nom_ + texte(ID_SUFFIXE_ORDINATEUR);
+    if (distant_ != 0) return nom_ + texte(ID_SUFFIXE_AUTRE_JOUEUR);
+    return nom_.empty() ? texte(ID_VOUS) : nom_ + texte(ID_SUFFIXE_VOUS);
 }
 
 void OptionsDuJoueur::basculeDistant(std::int32_t identifiant) {

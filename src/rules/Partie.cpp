@@ -2,6 +2,7 @@
 
 #include "platform/Assertion.h"
 #include "rules/TablesDesCartes.h"
+#include "rules/Siege.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ int Partie::joueCarte(const Carte& carte, int joueurNo) {
     TW_ASSERT(cartesDejaJouees_.find(carte) == cartesDejaJouees_.end(), "Partie");
     TW_ASSERT(cartesDejaJouees_.size() < 36, "Partie");
     TW_ASSERT(noDuProchainAJouer_ == joueurNo, "Partie");
-    TW_ASSERT(carteJoueePar[joueurNo & 3] == NULL, "Partie");
+    TW_ASSERT(carteJoueePar[siege::verifie(joueurNo)] == NULL, "Partie");
     joueurNo &= 3;
 
     carteJoueePar[joueurNo] = &carte;
@@ -64,7 +65,7 @@ int Partie::joueCarte(const Carte& carte, int joueurNo) {
         noDuProchainAJouer_ = gagnant;
         noDuJoueurQuiACommence_ = gagnant;
         if (cartesEnJeu_.empty()) {
-            (gagnant % 2 == 0 ? pointsEquipe1_ : pointsEquipe2_) += 5 * multiplicateur_;
+            (siege::equipe(gagnant) == 0 ? pointsEquipe1_ : pointsEquipe2_) += 5 * multiplicateur_;
             if (cartesRamasseesEq1_ == 36) {
                 TW_ASSERT(cartesRamasseesEq2_ == 0, "Partie");
                 pointsEquipe1_ += 100 * multiplicateur_;
@@ -79,7 +80,7 @@ int Partie::joueCarte(const Carte& carte, int joueurNo) {
         }
     } else {
         carteNo_ = carteNo + 1;
-        noDuProchainAJouer_ = (joueurNo + 1) % 4;
+        noDuProchainAJouer_ = siege::suivant(joueurNo);
     }
 
     if (cartesEnJeu_.empty()) {
@@ -91,7 +92,7 @@ int Partie::joueCarte(const Carte& carte, int joueurNo) {
 }
 
 int Partie::resoutPli(int dernierJoueur) {
-    const int premierJoueur = (dernierJoueur + 1) % 4;
+    const int premierJoueur = siege::suivant(dernierJoueur);
     for (int pos = 0; pos < 4; ++pos) TW_ASSERT(carteJoueePar[pos] != NULL, "Partie");
     for (int pos = 0; pos < 4; ++pos)
         if (!carteJoueePar[pos]) return premierJoueur;
@@ -110,7 +111,7 @@ int Partie::resoutPli(int dernierJoueur) {
     TW_ASSERT(totalPoints >= 0, "Partie");
     TW_ASSERT(totalPoints < 157, "Partie");
 
-    if (joueurQuiALaCarteLaPlusForte % 2 == 0) {
+    if (siege::equipe(joueurQuiALaCarteLaPlusForte) == 0) {
         pointsEquipe1_ += multiplicateur_ * totalPoints;
         cartesRamasseesEq1_ += 4;
     } else {

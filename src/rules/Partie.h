@@ -5,6 +5,7 @@
 #include "rules/Atout.h"
 #include "rules/CarteSet.h"
 #include "rules/StatusCarteJouee.h"
+#include "rules/Siege.h"
 
 // One deal: nine tricks played with the 36 cards once the trump mode is known. A plain value of
 // about a hundred bytes: the searches copy it and play the copies forward. It knows nothing of
@@ -29,6 +30,8 @@ public:
     int getMultiplicateur() const { return multiplicateur_; }
     int getPointsEquipe1() const { return pointsEquipe1_; }
     int getPointsEquipe2() const { return pointsEquipe2_; }
+    // The points of team 0 (seats 0 and 2) or team 1 (seats 1 and 3).
+    int getPointsEquipe(int equipe) const { return equipe == 0 ? pointsEquipe1_ : pointsEquipe2_; }
     int getCartesRamasseesEq1() const { return cartesRamasseesEq1_; }
     int getCartesRamasseesEq2() const { return cartesRamasseesEq2_; }
     const CarteSet& getCartesDejaJouees() const { return cartesDejaJouees_; }
@@ -36,10 +39,10 @@ public:
     unsigned nbCartesJouees() const { return cartesDejaJouees_.size(); }
     bool debutDePli() const { return cartesDejaJouees_.size() % 4 == 0; }
     bool estTerminee() const { return partieTerminee_; }
-    const Carte* getCarteJoueePar(int joueurNo) const { return carteJoueePar[joueurNo & 3]; }
+    const Carte* getCarteJoueePar(int joueurNo) const { return carteJoueePar[siege::verifie(joueurNo)]; }
     int getJoueurQuiAFaitAtout() const { return noDuJoueurQuiAFaitAtout_; }
     int getJoueurQuiACommence() const { return noDuJoueurQuiACommence_; }
-    bool nAPlusLaCouleur(int joueurNo, int couleur) const { return !peutAvoirCouleur_[joueurNo & 3][(couleur - 1) & 3]; }
+    bool nAPlusLaCouleur(int joueurNo, int couleur) const { return !peutAvoirCouleur_[siege::verifie(joueurNo)][(couleur - 1) & 3]; }
 
 private:
     // Gives the trick to its winner and returns the winner.

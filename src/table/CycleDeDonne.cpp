@@ -9,8 +9,21 @@
 #include "events/SettingsPartie.h"
 #include "events/Statistiques.h"
 #include "table/Table.h"
+#include "rules/Siege.h"
 
 namespace {
+
+// Texts of the string table used here.
+enum IdTexte {
+    ID_AUTRE_PARTIE = 3330,
+    ID_TITRE_FIN_DE_PARTIE = 3331,
+    ID_DOIT_CONFIRMER_FIN = 3341,
+    ID_TITRE_INFORMATION_CONCOURS = 3343,
+    ID_MAINS_ECHANGEES = 3344,
+    ID_STATISTIQUES_CORROMPUES = 3808,
+    ID_TITRE_ERREUR = 3809,
+};
+
 constexpr int NB_DONNES_CONCOURS = 8;
 constexpr int NB_DONNES_DEMI_CONCOURS = 4;
 }  // namespace
@@ -23,11 +36,11 @@ void Table::passeAEtatSuivant() {
     etatJeu_ = EvenementDeJeu::AttendEnregistrementSettings;
     TW_ASSERT(partie_.has_value(), "Table");
     if (partie_) {
-        totalEq1_ += partie_->getPointsEquipe1() + pointsAnnoncesEq1_;
-        totalEq2_ += partie_->getPointsEquipe2() + pointsAnnoncesEq2_;
+        for (int equipe = 0; equipe < 2; ++equipe)
+            totalEquipe_[equipe] += partie_->getPointsEquipe(equipe) + pointsAnnoncesEquipe_[equipe];
     }
     if (estConcours_ && compteurDonnes_ == NB_DONNES_DEMI_CONCOURS) {
-        Plateforme::courante().information(texte(3344), texte(3343));
+        Plateforme::courante().information(texte(ID_MAINS_ECHANGEES), texte(ID_TITRE_INFORMATION_CONCOURS));
         knuthRandom_.load(etatRandomInitial_);
         distributionInversee_ = true;
         joueurDoitChoisirAtout_ = -10;
@@ -39,8 +52,8 @@ std::string Table::settings() const {
     SettingsPartie settings;
     settings.joueurDoitChoisirAtout = joueurDoitChoisirAtout_;
     settings.etatRandom = knuthRandom_.save();
-    settings.totalEq1 = totalEq1_;
-    settings.totalEq2 = totalEq2_;
+    settings.totalEq1 = totalEquipe_[0];
+    settings.totalEq2 = totalEquipe_[1];
     settings.statistiques = statistiques_.texte();
     settings.estConcours = estConcours_;
     settings.compteurDonnes = compteurDonnes_;
@@ -65,14 +78,13 @@ void Table::traiteSettings(const std::string& donnees) {
 
     joueurDoitChoisirAtout_ = settings.joueurDoitChoisirAtout;
     knuthRandom_ = generateur;
-    totalEq1_ = settings.totalEq1;
-    totalEq2_ = settings.totalEq2;
+    totalEquipe_ = {settings.totalEq1, settings.totalEq2};
     statistiques_ = statistiques;
     estConcours_ = settings.estConcours;
     compteurDonnes_ = settings.compteurDonnes;
     distributionInversee_ = settings.distributionInversee;
     etatRandomInitial_ = settings.etatRandomInitial;
-    if (!statistiquesValides) Plateforme::courante().information(texte(3808), texte(3809));
+    if (!statistiquesValides) Plateforme::courante().information(texte(ID_STATISTIQUES_CORROMPUES), texte(ID_TITRE_ERREUR));
 }
 
 void Table::traiteDistribue() {
@@ -88,7 +100,7 @@ void Table::traiteDistribue() {
     CarteSet cartes = jeu_.getCartes();
     const Carte& septDeCarreau = Carte::trouve(Carte::Carreau, Carte::Sept);
     for (int i = 0; i < 4; ++i) {
-        const int siege = distributionInversee_ ? (i + 1) % 4 : i;
+        const int siege = distributionInversee_ ? siege::suivant(i) : i;
         const CarteSet main = jeu_.tireCartes(cartes, knuthRandom_);
         if (joueurDoitChoisirAtout_ == SettingsPartie::PREMIER_A_DETERMINER && main.contient(septDeCarreau))
             joueurDoitChoisirAtout_ = siege - 1;
@@ -101,13 +113,13 @@ void Table::traiteDistribue() {
     panelsRamassees_[0].afficheEquipe(nomDuJoueur(0), nomDuJoueur(2), pointsPourGagner_, nbRestant);
     panelsRamassees_[1].afficheEquipe(nomDuJoueur(1), nomDuJoueur(3), pointsPourGagner_, nbRestant);
     finDistribution();
-    pointsAnnoncesEq1_ = pointsAnnoncesEq2_ = 0;
+    pointsAnnoncesEquipe_ = {};
     metAJourScores();
 }
 
 void Table::finDistribution() {
     TW_ASSERT(etatJeu_ == EvenementDeJeu::AttendDistribue4, "Table");
-    joueurDoitChoisirAtout_ = ((joueurDoitChoisirAtout_ + 1) % 4 + 4) % 4;
+    joueurDoitChoisirAtout_ = siege::duNombre(joueurDoitChoisirAtout_ + 1);
     joueurAChoisiAtout_ = joueurDoitChoisirAtout_;
     ++compteurDonnes_;
     if (montreTout_)
@@ -134,19 +146,17 @@ void Table::traiteAnnonce(const Annonces& annonces, int intervenant) {
     annonceurs_[nbAnnonces_] = intervenant;
     if (++nbAnnonces_ < 4) return;
 
-    const int meilleure = Annonces::meilleureAnnonce(annonces_, partie_->atout());
-    if (meilleure < 0) return;
-    const int partenaire = (meilleure + 2) % 4;
-    const int s = annonceurs_[meilleure];
-    const int t = annonceurs_[partenaire];
-    joueur_[s]->montreAnnonces(annonces_[meilleure]);
-    joueur_[t]->montreAnnonces(annonces_[partenaire]);
-    const int points = (annonces_[meilleure].getTotalPoints() + annonces_[partenaire].getTotalPoints()) *
-                       partie_->getMultiplicateur();
-    (s % 2 == 0 ? pointsAnnoncesEq1_ : pointsAnnoncesEq2_) += points;
+    const ResultatDesAnnonces resultat =
+        resultatDesAnnonces(annonces_, annonceurs_[0], partie_->atout(), partie_->getMultiplicateur());
+    if (resultat.meilleure < 0) return;
+    const int s = annonceurs_[resultat.meilleure];
+    const int t = annonceurs_[resultat.partenaire];
+    joueur_[s]->montreAnnonces(annonces_[resultat.meilleure]);
+    joueur_[t]->montreAnnonces(annonces_[resultat.partenaire]);
+    pointsAnnoncesEquipe_[resultat.equipe - 1] += resultat.points;
     for (auto& joueur : joueur_) {
-        joueur->informeAnnonce(s, annonces_[meilleure]);
-        joueur->informeAnnonce(t, annonces_[partenaire]);
+        joueur->informeAnnonce(s, annonces_[resultat.meilleure]);
+        joueur->informeAnnonce(t, annonces_[resultat.partenaire]);
     }
 }
 
@@ -182,12 +192,11 @@ void Table::traiteRamasseTas() {
 
     const int gagnant = partie_->noDuProchainAJouer();
     for (int siege = 0; siege < 4; ++siege)
-        if (const Carte* carte = tasCentral_.carteDe(siege)) panelsRamassees_[gagnant % 2].ajouteCarte(*carte);
+        if (const Carte* carte = tasCentral_.carteDe(siege)) panelsRamassees_[siege::equipe(gagnant)].ajouteCarte(*carte);
     tasCentral_.vide();
     metAJourScores();
 
-    if (partie_->getPointsEquipe1() + pointsAnnoncesEq1_ + totalEq1_ >= pointsPourGagner_ ||
-        partie_->getPointsEquipe2() + pointsAnnoncesEq2_ + totalEq2_ >= pointsPourGagner_) {
+    if (scoreEquipe(0) >= pointsPourGagner_ || scoreEquipe(1) >= pointsPourGagner_) {
         etatJeu_ = EvenementDeJeu::Vide_Avant_Fin;
     } else if (estConcours_ && compteurDonnes_ >= NB_DONNES_CONCOURS &&
                etatJeu_ == EvenementDeJeu::Tour9_AttendRamasseTas4) {
@@ -196,18 +205,17 @@ void Table::traiteRamasseTas() {
 }
 
 void Table::demandeFinDePartie(const InfoDemande& demande) {
-    const int score1 = partie_->getPointsEquipe1() + pointsAnnoncesEq1_ + totalEq1_;
-    const int score2 = partie_->getPointsEquipe2() + pointsAnnoncesEq2_ + totalEq2_;
+    const int score1 = scoreEquipe(0);
+    const int score2 = scoreEquipe(1);
     const bool equipe1Gagne = score1 >= score2;
     const bool egalite = score1 == score2;
-    for (int siege = 0; siege < 4; ++siege) afficheMessage(formate(3341, nomDuJoueur(siege)), demande.estRejeu());
-    const bool film = demande.mode() == InfoDemande::Film;
+    for (int siege = 0; siege < 4; ++siege) afficheMessage(formate(ID_DOIT_CONFIRMER_FIN, nomDuJoueur(siege)), demande.mode());
     const int sieges[4] = {0, 2, 1, 3};
     for (int k = 0; k < 4; ++k) {
         const int siege = sieges[k];
-        const bool gagne = siege % 2 == 0 ? equipe1Gagne : !equipe1Gagne;
+        const bool gagne = siege::equipe(siege) == 0 ? equipe1Gagne : !equipe1Gagne;
         joueur_[siege]->demandeFinDePartie(gagne, egalite,
-                                           InfoDemande(EvenementDeJeu::AttendFinDePartie1 + k, demande.estRejeu(), film));
+                                           InfoDemande(EvenementDeJeu::AttendFinDePartie1 + k, demande.mode()));
     }
     statistiques_.ajouteResultat(score1 - score2, equipe1Gagne);
     metAJourScores();
@@ -225,6 +233,6 @@ void Table::traiteFinDePartie() {
 void Table::offreNouvellePartie() {
     timerNouvellePartie_->arrete();
     TW_ASSERT(etatJeu_ == EvenementDeJeu::Vide_Avant_NouvellePartie, "Table");
-    if (Plateforme::courante().question(texte(3330), texte(3331)))
+    if (Plateforme::courante().question(texte(ID_AUTRE_PARTIE), texte(ID_TITRE_FIN_DE_PARTIE)))
         commencePartie(RejoueMemesJoueurs, OptionsDePartie::Inchangee, "");
 }

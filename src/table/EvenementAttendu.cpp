@@ -3,6 +3,7 @@
 #include "players/Joueur.h"
 #include "rules/TypeDePartie.h"
 #include "table/Table.h"
+#include "rules/Siege.h"
 
 void Table::verifieEvenementAttendu(const EvenementDeJeu& evenement) const {
     const int etat = etatJeu_;
@@ -30,7 +31,7 @@ void Table::verifieEvenementAttendu(const EvenementDeJeu& evenement) const {
     } else if (etat == EvenementDeJeu::AttendAtout || etat == EvenementDeJeu::AttendAtoutChibre) {
         if (type != TypeEvenement::ChoisitAtout || partie_) refuse();
         const bool apresChibre = etat == EvenementDeJeu::AttendAtoutChibre;
-        exigeSiege(apresChibre ? (joueurDoitChoisirAtout_ + 2) % 4 : joueurDoitChoisirAtout_);
+        exigeSiege(apresChibre ? siege::partenaire(joueurDoitChoisirAtout_) : joueurDoitChoisirAtout_);
         StatusAtout status;
         status.load(evenement.getDonnees());
         const TypeDePartie& variante = optionsDePartie_.getTypeDePartie();

@@ -6,8 +6,25 @@
 #include "players/Joueur.h"
 #include "rules/TypeDePartie.h"
 #include "events/Statistiques.h"
+#include "rules/Siege.h"
 
 namespace {
+
+// Texts of the string table used here.
+enum IdTexte {
+    ID_VISIONNAGE = 3332,
+    ID_ATTEND_INSCRIPTION = 3333,
+    ID_DOIT_JOUER = 3334,
+    ID_LA_PLUS_HAUTE_PREND = 3335,
+    ID_LA_PLUS_BASSE_PREND = 3336,
+    ID_DOIT_CONFIRMER_RAMASSER = 3337,
+    ID_DOIT_CONFIRMER_DISTRIBUER = 3338,
+    ID_DOIT_CHOISIR_ATOUT = 3339,
+    ID_A_CHIBRE = 3340,
+    ID_DOIT_CONFIRMER_ANNONCES = 3345,
+    ID_RESEAU_PAS_DISPONIBLE = 3604,
+};
+
 
 // Clears a flag when the scope ends, also by an exception.
 class MakeBoolFalseOnDestroy {
@@ -40,8 +57,8 @@ void Table::videTable() {
     panelsRamassees_[0].vide();
     panelsRamassees_[1].vide();
     tasCentral_.vide();
-    totalEq1_ = totalEq2_ = 0;
-    pointsAnnoncesEq1_ = pointsAnnoncesEq2_ = 0;
+    totalEquipe_ = {};
+    pointsAnnoncesEquipe_ = {};
     joueurDoitChoisirAtout_ = -10;
     etatJeu_ = EvenementDeJeu::Depart;
     signaleChangement();
@@ -52,13 +69,13 @@ void Table::commencePartie(ModeDemarrage mode, OptionsDePartie::Connection conne
         videTable();
         TW_ASSERT(etatJeu_ == EvenementDeJeu::Depart, "Table");
         if (connection != OptionsDePartie::Local && connection != OptionsDePartie::Inchangee)
-            throw Exception(::texte(3604));
+            throw Exception(::texte(ID_RESEAU_PAS_DISPONIBLE));
         switch (mode) {
             case ChargeFichier:
                 etatJeu_ = EvenementDeJeu::InscriptionTypeDePartie;
                 nomFichier_ = texte;
                 listeDesEvenements_.vide();
-                labelEtat_ = ::texte(3332);
+                labelEtat_ = ::texte(ID_VISIONNAGE);
                 signaleChangement();
                 listeDesEvenements_.charge(texte);
                 labelEtat_.clear();
@@ -73,7 +90,7 @@ void Table::commencePartie(ModeDemarrage mode, OptionsDePartie::Connection conne
                 listeDesEvenements_.vide();
                 break;
         }
-        demandeProchaineAction(false, false);
+        demandeProchaineAction(ModeRejeu::Normal);
     } catch (const Exception& erreur) {
         Plateforme::courante().erreur(std::string(erreur.nomDeClasse()) + ": " + erreur.what());
         labelEtat_.clear();
@@ -87,8 +104,8 @@ void Table::inscritJoueur(const OptionsDuJoueur& options, int numero) {
         EvenementDeJeu(TypeEvenement::InscriptionJoueur, options.save(), EvenementDeJeu::Table, numero));
 }
 
-void Table::traiteEvenement(const EvenementDeJeu& evenement, const std::string& description, bool chargement) {
-    afficheMessage(description, chargement);
+void Table::traiteEvenement(const EvenementDeJeu& evenement, const std::string& description, ModeRejeu mode) {
+    afficheMessage(description, mode);
     if (!fenetreVisible()) return;
     verifieEvenementAttendu(evenement);
     const int numero = evenement.getNoEvenement();
@@ -184,7 +201,7 @@ void Table::transmetEvenement(const EvenementDeJeu&) {
     // A local game sends nothing; the host and the client forward events to their peers.
 }
 
-void Table::demandeProchaineAction(bool chargement, bool film) {
+void Table::demandeProchaineAction(ModeRejeu mode) {
     if (!fenetreVisible()) return;
     int etat = 0;
     {
@@ -194,37 +211,37 @@ void Table::demandeProchaineAction(bool chargement, bool film) {
         demandeEnCours_ = true;
     }
     MakeBoolFalseOnDestroy finDeDemande(demandeEnCours_);
-    const InfoDemande demande(etat, chargement, film);
-    if (!chargement) partieModifiee_ = etat > EvenementDeJeu::AttendDistribue4;
+    const InfoDemande demande(etat, mode);
+    if (!estRejeu(mode)) partieModifiee_ = etat > EvenementDeJeu::AttendDistribue4;
     demandeSelonEtat(etat, demande);
     VerrouSemaphore verrou(semaphore_);
     demandeEnCours_ = false;
 }
 
 void Table::demandeSelonEtat(int etat, const InfoDemande& demande) {
-    const bool chargement = demande.estRejeu();
-    const auto montre = [&](const std::string& texte) { afficheMessage(texte, chargement); };
+    const bool rejeu = demande.estRejeu();
+    const auto montre = [&](const std::string& texte) { afficheMessage(texte, demande.mode()); };
     if (etat == EvenementDeJeu::InscriptionTypeDePartie) {
-        if (!chargement)
+        if (!rejeu)
             listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::InscriptionTypeDePartie, optionsDePartie_.save(),
                                                       EvenementDeJeu::Table, EvenementDeJeu::InscriptionTypeDePartie));
     } else if (etat >= EvenementDeJeu::InscriptionJoueur_0 && etat <= EvenementDeJeu::InscriptionJoueur_3) {
-        montre(formate(3333, etat - EvenementDeJeu::InscriptionJoueur_0));
+        montre(formate(ID_ATTEND_INSCRIPTION, etat - EvenementDeJeu::InscriptionJoueur_0));
     } else if (etat == EvenementDeJeu::AttendEnregistrementSettings) {
-        if (!chargement)
+        if (!rejeu)
             listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::EnregistrementSettingsPartie, settings(),
                                                       EvenementDeJeu::Table, EvenementDeJeu::AttendEnregistrementSettings));
     } else if (etat == EvenementDeJeu::AttendDistribue1) {
         for (int siege = 0; siege < 4; ++siege) {
-            montre(formate(3338, nomDuJoueur(siege)));
-            joueur_[siege]->demandeDistribue(InfoDemande(etat + siege, chargement, demande.mode() == InfoDemande::Film));
+            montre(formate(ID_DOIT_CONFIRMER_DISTRIBUER, nomDuJoueur(siege)));
+            joueur_[siege]->demandeDistribue(InfoDemande(etat + siege, demande.mode()));
         }
     } else if (etat == EvenementDeJeu::AttendAtout) {
-        montre(formate(3339, nomDuJoueur(joueurDoitChoisirAtout_)));
+        montre(formate(ID_DOIT_CHOISIR_ATOUT, nomDuJoueur(joueurDoitChoisirAtout_)));
         joueur_[joueurDoitChoisirAtout_]->demandeChoixAtout(StatusAtout(), demande);
     } else if (etat == EvenementDeJeu::AttendAtoutChibre) {
-        const int partenaire = (joueurDoitChoisirAtout_ + 2) % 4;
-        montre(formate(3340, nomDuJoueur(joueurDoitChoisirAtout_), nomDuJoueur(partenaire)));
+        const int partenaire = siege::partenaire(joueurDoitChoisirAtout_);
+        montre(formate(ID_A_CHIBRE, nomDuJoueur(joueurDoitChoisirAtout_), nomDuJoueur(partenaire)));
         StatusAtout chibre;
         chibre.estChibre = true;
         joueur_[partenaire]->demandeChoixAtout(chibre, demande);
@@ -232,22 +249,21 @@ void Table::demandeSelonEtat(int etat, const InfoDemande& demande) {
         joueur_[prochainJoueur()]->demandeAnnonce(demande);
     } else if (etat == EvenementDeJeu::AttendConfirmationAnnonces1) {
         for (int siege = 0; siege < 4; ++siege) {
-            montre(formate(3345, nomDuJoueur(siege)));
-            joueur_[siege]->demandeConfirmationAnnonces(
-                InfoDemande(etat + siege, chargement, demande.mode() == InfoDemande::Film));
+            montre(formate(ID_DOIT_CONFIRMER_ANNONCES, nomDuJoueur(siege)));
+            joueur_[siege]->demandeConfirmationAnnonces(InfoDemande(etat + siege, demande.mode()));
         }
     } else if (EvenementDeJeu::estEtatCarte(etat)) {
         const int joueur = prochainJoueur();
-        montre(formate(3334, nomDuJoueur(joueur)));
+        montre(formate(ID_DOIT_JOUER, nomDuJoueur(joueur)));
         const Atout atout = partie_->atout();
-        tasCentral_.setLabelAtout(atout == Atout::HautEnBas   ? texte(3335)
-                                  : atout == Atout::BasEnHaut ? texte(3336)
+        tasCentral_.setLabelAtout(atout == Atout::HautEnBas   ? texte(ID_LA_PLUS_HAUTE_PREND)
+                                  : atout == Atout::BasEnHaut ? texte(ID_LA_PLUS_BASSE_PREND)
                                                               : std::string());
         joueur_[joueur]->demandeCarte(*partie_, joueurDoitChoisirAtout_, demande);
     } else if (EvenementDeJeu::estEtatRamasseTas(etat) && EvenementDeJeu::siegeDuRamasseTas(etat) == 0) {
         for (int siege = 0; siege < 4; ++siege) {
-            montre(formate(3337, nomDuJoueur(siege)));
-            joueur_[siege]->demandeRamasseTas(InfoDemande(etat + siege, chargement, demande.mode() == InfoDemande::Film));
+            montre(formate(ID_DOIT_CONFIRMER_RAMASSER, nomDuJoueur(siege)));
+            joueur_[siege]->demandeRamasseTas(InfoDemande(etat + siege, demande.mode()));
         }
     } else if (etat == EvenementDeJeu::AttendFinDePartie1) {
         demandeFinDePartie(demande);
@@ -261,10 +277,9 @@ int Table::prochainJoueur() const {
     TW_ASSERT(etatJeu_ >= EvenementDeJeu::AttendAnnonce1, "Table");
     TW_ASSERT(etatJeu_ < EvenementDeJeu::Tour9_AttendRamasseTas4, "Table");
     if (etatJeu_ >= EvenementDeJeu::AttendAnnonce1 && etatJeu_ <= EvenementDeJeu::AttendAnnonce4)
-        return (joueurDoitChoisirAtout_ + etatJeu_ - EvenementDeJeu::AttendAnnonce1 + 4) % 4;
+        return siege::decale(joueurDoitChoisirAtout_, etatJeu_ - EvenementDeJeu::AttendAnnonce1);
     const int result = partie_ ? partie_->noDuProchainAJouer() : 0;
-    TW_ASSERT(result >= 0 && result < 4, "Table");
-    return result & 3;
+    return siege::verifie(result);
 }
 
 Joueur* Table::getJoueur(int intervenant) const {
@@ -284,25 +299,24 @@ bool Table::estSiegeDistant(int noJoueur) const {
 StatusCarteJouee Table::statutCarte(const Carte* carte, int noJoueur) const {
     TW_ASSERT(etatJeu_ < EvenementDeJeu::Tour9_AttendRamasseTas4, "Table");
     TW_ASSERT(etatJeu_ >= EvenementDeJeu::Tour1_AttendCarte1, "Table");
-    if (!carte || !partie_ || !joueur_[noJoueur & 3] || partie_->noDuProchainAJouer() != noJoueur)
+    if (!carte || !partie_ || !joueur_[siege::verifie(noJoueur)] || partie_->noDuProchainAJouer() != noJoueur)
         return StatusCarteJouee::Invalide;
     return partie_->carteEstRefusee(*carte, noJoueur, joueur_[noJoueur]->getMain());
 }
 
-void Table::afficheMessage(const std::string& texte, bool chargement) {
+void Table::afficheMessage(const std::string& texte, ModeRejeu mode) {
     if (texte.empty()) return;
     for (std::size_t i = labelsHistorique_.size() - 1; i > 0; --i) labelsHistorique_[i] = labelsHistorique_[i - 1];
     labelsHistorique_[0] = texte;
     signaleChangement();
-    if (!chargement) Plateforme::courante().traiteMessagesEnAttente();
+    if (!estRejeu(mode)) Plateforme::courante().traiteMessagesEnAttente();
 }
 
 void Table::metAJourScores() {
     const int multiplicateur = partie_ ? partie_->getMultiplicateur() : 0;
-    panelsRamassees_[0].affichePoints(partie_ ? partie_->getPointsEquipe1() : 0, pointsAnnoncesEq1_, totalEq1_,
-                                      multiplicateur);
-    panelsRamassees_[1].affichePoints(partie_ ? partie_->getPointsEquipe2() : 0, pointsAnnoncesEq2_, totalEq2_,
-                                      multiplicateur);
+    for (int equipe = 0; equipe < 2; ++equipe)
+        panelsRamassees_[equipe].affichePoints(partie_ ? partie_->getPointsEquipe(equipe) : 0,
+                                               pointsAnnoncesEquipe_[equipe], totalEquipe_[equipe], multiplicateur);
 }
 
 void Table::sauve(const std::string& nomFichier) {

@@ -54,9 +54,9 @@ public:
 
     // The event list's side.
     int etatJeu() const override { return etatJeu_; }
-    void traiteEvenement(const EvenementDeJeu& evenement, const std::string& description, bool chargement) override;
+    void traiteEvenement(const EvenementDeJeu& evenement, const std::string& description, ModeRejeu mode) override;
     void transmetEvenement(const EvenementDeJeu& evenement) override;
-    void demandeProchaineAction(bool chargement, bool film) override;
+    void demandeProchaineAction(ModeRejeu mode) override;
     std::string nomDuJoueur(int noJoueur) const override;
     bool estSiegeDistant(int noJoueur) const override;
 
@@ -64,7 +64,7 @@ public:
     Joueur* getJoueur(int intervenant) const;
     static constexpr int nbJoueurs() { return 4; }
     StatusCarteJouee statutCarte(const Carte* carte, int noJoueur) const override;
-    void afficheMessage(const std::string& texte, bool chargement);
+    void afficheMessage(const std::string& texte, ModeRejeu mode);
     void metAJourScores();
     bool estModifiee() const { return partieModifiee_; }
     bool demandeEnCours() const { return demandeEnCours_; }
@@ -84,8 +84,12 @@ public:
     bool montreTout() const { return montreTout_; }
     const OptionsDePartie& optionsDePartie() const { return optionsDePartie_; }
     const std::optional<Partie>& partie() const { return partie_; }
-    int totalEquipe(int equipe) const { return equipe == 0 ? totalEq1_ : totalEq2_; }
-    int pointsAnnoncesEquipe(int equipe) const { return equipe == 0 ? pointsAnnoncesEq1_ : pointsAnnoncesEq2_; }
+    int totalEquipe(int equipe) const { return totalEquipe_[equipe]; }
+    // The deal's points, its melds and the earlier deals of a team.
+    int scoreEquipe(int equipe) const {
+        return (partie_ ? partie_->getPointsEquipe(equipe) : 0) + pointsAnnoncesEquipe_[equipe] + totalEquipe_[equipe];
+    }
+    int pointsAnnoncesEquipe(int equipe) const { return pointsAnnoncesEquipe_[equipe]; }
     int joueurDoitChoisirAtout() const { return joueurDoitChoisirAtout_; }
     int compteurDonnes() const { return compteurDonnes_; }
     const std::string& nomFichier() const { return nomFichier_; }
@@ -124,10 +128,10 @@ private:
     KnuthRandom knuthRandom_{false};
     JeuDeCartes jeu_;
     std::int32_t pointsPourGagner_ = 0;
-    std::int32_t pointsAnnoncesEq1_ = 0;
-    std::int32_t pointsAnnoncesEq2_ = 0;
-    std::int32_t totalEq1_ = 0;
-    std::int32_t totalEq2_ = 0;
+    // Per team (seats 0 and 2, then seats 1 and 3): the melds of the current deal and the
+    // total of the deals before it, both already multiplied.
+    std::array<std::int32_t, 2> pointsAnnoncesEquipe_{};
+    std::array<std::int32_t, 2> totalEquipe_{};
     std::int32_t joueurDoitChoisirAtout_ = -10;
     std::int32_t joueurAChoisiAtout_ = -10;
     bool demandeEnCours_ = false;

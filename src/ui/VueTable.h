@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/Siege.h"
+
 #include <QWidget>
 #include <array>
 
@@ -28,7 +30,7 @@ public:
     // The card style changed.
     void rechargeImages();
 
-    VuePanelJoueur* vuePanel(int siege) const { return panels_[siege & 3]; }
+    VuePanelJoueur* vuePanel(int siege) const { return panels_[siege::verifie(siege)]; }
     VueTasCentral* vueTas() const { return tas_; }
     VueCartesRamassees* vueRamassees(int equipe) const { return ramassees_[equipe & 1]; }
     QLabel* labelEtat() const { return labelEtat_; }

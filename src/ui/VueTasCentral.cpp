@@ -10,6 +10,7 @@
 #include "ui/ImagesCartes.h"
 #include "ui/PlateformeQt.h"
 #include "ui/Texte.h"
+#include "rules/Siege.h"
 
 const char* const VueTasCentral::TYPE_CARTE_GLISSEE = "application/x-trumpwise-carte";
 
@@ -41,7 +42,7 @@ QPoint VueTasCentral::placeSurTas(int noJoueur, int largeur, int hauteur) {
     const int cy = hauteur - hauteur / 2;
     const int w = LARGEUR_CARTE;
     const int h = HAUTEUR_CARTE;
-    switch (noJoueur & 3) {
+    switch (siege::verifie(noJoueur)) {
         case 0: return {cx - 4 * (w / 5), cy - 5 * (h / 6)};
         case 1: return {cx - w, cy - 2 * (h / 6)};
         case 2: return {cx - w / 5, cy - h / 6};

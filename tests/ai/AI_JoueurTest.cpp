@@ -106,7 +106,7 @@ TEST(AI_Joueur, TheTablesAreResetForEveryDealAlsoInAReplay) {
     const Carte& jouee = *table.table->partie()->getCartesDejaJouees().begin();
     EXPECT_FALSE(joueur.probas().peutAvoir(0, jouee));
 
-    joueur.demandeDistribue(InfoDemande(EvenementDeJeu::AttendDistribue2, true, false));
+    joueur.demandeDistribue(InfoDemande(EvenementDeJeu::AttendDistribue2, ModeRejeu::Chargement));
     for (int siege = 0; siege < 4; ++siege) {
         EXPECT_TRUE(joueur.probas().peutAvoir(siege, jouee));
         EXPECT_FALSE(joueur.probas().aCarte(siege, jouee));
@@ -116,7 +116,7 @@ TEST(AI_Joueur, TheTablesAreResetForEveryDealAlsoInAReplay) {
 TEST(AI_Joueur, MeldsToldByAnotherSeatBelongToItAlone) {
     TableAI table(2);
     AI_Joueur& joueur = table.joueur(0);
-    joueur.demandeDistribue(InfoDemande(EvenementDeJeu::AttendDistribue1, true, false));
+    joueur.demandeDistribue(InfoDemande(EvenementDeJeu::AttendDistribue1, ModeRejeu::Chargement));
     const CarteSet mains[4] = {ens("6T 7T 8T 9T XT VT DT RT AT"), ens("6K 7K 8K 9K XK VK DK RK AK"),
                                ens("6P 7P 8P 9P XP VP DP RP AP"), ens("6C 7C 8C 9C XC VC DC RC AC")};
     joueur.recoitCartes(mains[0]);

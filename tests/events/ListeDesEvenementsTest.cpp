@@ -13,12 +13,12 @@ public:
     int demandes = 0;
 
     int etatJeu() const override { return etat; }
-    void traiteEvenement(const EvenementDeJeu& e, const std::string& description, bool) override {
+    void traiteEvenement(const EvenementDeJeu& e, const std::string& description, ModeRejeu) override {
         traites.push_back(std::to_string(e.getNoEvenement()));
         descriptions.push_back(description);
     }
     void transmetEvenement(const EvenementDeJeu&) override {}
-    void demandeProchaineAction(bool, bool) override {
+    void demandeProchaineAction(ModeRejeu) override {
         ++demandes;
         ++etat;
     }

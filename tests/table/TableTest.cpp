@@ -96,9 +96,9 @@ TEST(Table, TheHistoryKeepsTheTenNewestTexts) {
     PlateformeFactice plateforme;
     Statistiques statistiques;
     Table table(statistiques);
-    for (int i = 1; i <= 12; ++i) table.afficheMessage("texte " + std::to_string(i), false);
+    for (int i = 1; i <= 12; ++i) table.afficheMessage("texte " + std::to_string(i), ModeRejeu::Normal);
     EXPECT_EQ(table.labelsHistorique()[0], "texte 12");
     EXPECT_EQ(table.labelsHistorique()[9], "texte 3");
-    table.afficheMessage("", false);
+    table.afficheMessage("", ModeRejeu::Normal);
     EXPECT_EQ(table.labelsHistorique()[0], "texte 12");
 }

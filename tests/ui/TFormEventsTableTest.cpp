@@ -14,9 +14,9 @@ class TableQuiAvance : public ConsommateurDEvenements {
 public:
     int etat = EvenementDeJeu::AttendDistribue1;
     int etatJeu() const override { return etat; }
-    void traiteEvenement(const EvenementDeJeu&, const std::string&, bool) override {}
+    void traiteEvenement(const EvenementDeJeu&, const std::string&, ModeRejeu) override {}
     void transmetEvenement(const EvenementDeJeu&) override {}
-    void demandeProchaineAction(bool, bool) override { ++etat; }
+    void demandeProchaineAction(ModeRejeu) override { ++etat; }
     std::string nomDuJoueur(int) const override { return "J"; }
     bool estSiegeDistant(int) const override { return false; }
 };

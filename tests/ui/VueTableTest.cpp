@@ -119,10 +119,10 @@ TEST_F(VueTableTest, LesPanelsSuiventLesInscriptionsEtSontPlacesDansLesCoins) {
 
 TEST_F(VueTableTest, LaVueSuitLesChangementsDuModeleEtSeReplaceAuRedimensionnement) {
     demarre();
-    table_->afficheMessage("Un texte tout neuf.", true);
+    table_->afficheMessage("Un texte tout neuf.", ModeRejeu::Chargement);
     EXPECT_EQ(vue_->labelHistorique(0)->text(), "Un texte tout neuf.");
     const QString precedent = vue_->labelHistorique(1)->text();
-    table_->afficheMessage("Et un autre.", true);
+    table_->afficheMessage("Et un autre.", ModeRejeu::Chargement);
     EXPECT_EQ(vue_->labelHistorique(1)->text(), "Un texte tout neuf.");
     EXPECT_NE(precedent, vue_->labelHistorique(1)->text());
 

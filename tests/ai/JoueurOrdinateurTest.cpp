@@ -141,7 +141,7 @@ TEST(JoueurOrdinateur, KnowingPlayersKeepWhatTheyAreToldForTheDeal) {
             EXPECT_NEAR(joueur.distribution().probabilite(carte, 0), cas.confiance, 1e-3f) << cas.race.nom;
         for (const Carte& carte : joueur.getMain()) EXPECT_EQ(joueur.distribution().probabilite(carte, 3), 1.0f);
 
-        joueur.demandeDistribue(InfoDemande(EvenementDeJeu::AttendDistribue2, true, false));
+        joueur.demandeDistribue(InfoDemande(EvenementDeJeu::AttendDistribue2, ModeRejeu::Chargement));
         const float apres = joueur.distribution().probabilite(*table.joueur(0).getMain().begin(), 0);
         EXPECT_FLOAT_EQ(apres, cas.race.race == OptionsDuJoueur::Ordinateur ? 1.0f / 3 : 0.25f) << cas.race.nom;
     }
@@ -156,7 +156,7 @@ TEST(JoueurOrdinateur, ContradictoryBeliefsEndWithOneInternalErrorAndALegalCard)
     // The seat that had to choose trump leads.
     const int meneur = table.table->joueurDoitChoisirAtout();
     JoueurSimulateur& joueur = table.joueur(meneur);
-    joueur.demandeDistribue(InfoDemande(EvenementDeJeu::AttendDistribue1 + meneur, true, false));
+    joueur.demandeDistribue(InfoDemande(EvenementDeJeu::AttendDistribue1 + meneur, ModeRejeu::Chargement));
     joueur.recoitCartes(joueur.getMain());
     const CarteSet mainRepetee = table.joueur((meneur + 1) % 4).getMain();
     joueur.mainDeJoueur(mainRepetee, (meneur + 1) % 4);

@@ -22,6 +22,7 @@
 #include "ui/TFormOptionsDePartie.h"
 #include "ui/TFormOptionsDuJoueur.h"
 #include "ui/TFormStatistiques.h"
+#include "players/SiegesDePartieLocale.h"
 #include "ui/Texte.h"
 #include "ui/VueTable.h"
 
@@ -34,9 +35,6 @@ constexpr int HAUTEUR_CLIENT = 554;
 enum IdTexte {
     ID_TITRE_VERSION = 2,
     ID_CODE_CARTES = 5,
-    ID_ALPHONSE = 2816,
-    ID_GERTRUDE = 2817,
-    ID_PARTENAIRE = 3584,
     ID_USAGE = 3589,
     ID_DIRECTPLAY_ECHOUE = 3590,
     ID_FICHIER_ILLISIBLE = 3601,
@@ -322,20 +320,10 @@ void TFormJeuDeCartes::Nouvellepartie1Click() {
     table_->setOptionsDePartie(optionsDePartie_);
     setWindowTitle(qtexte(ID_TITRE_VERSION));
 
-    // The partner plays at the expert level with the user's habits; the opponents at the chosen
-    // level, with calls drawn at random among those a record may hold.
-    const auto appels = static_cast<std::uint8_t>(std::rand() % (OptionsDuJoueur::APPELS_MAX + 1));
-    const OptionsDuJoueur alphonse(texte(ID_ALPHONSE), true, appels, false, OptionsDuJoueur::AI,
-                                   optionsDePartie_.getNiveau());
-    const OptionsDuJoueur partenaire(texte(ID_PARTENAIRE), optionsUtilisateur_.getDepartAtoutPlusHaut(),
-                                     optionsUtilisateur_.getAppels(), false, OptionsDuJoueur::AI,
-                                     OptionsDePartie::NIVEAU_EXPERT);
-    const OptionsDuJoueur gertrude(texte(ID_GERTRUDE), alphonse.getDepartAtoutPlusHaut(), alphonse.getAppels(), false,
-                                   OptionsDuJoueur::AI, optionsDePartie_.getNiveau());
+    const auto sieges = siegesDePartieLocale(optionsUtilisateur_, optionsDePartie_, static_cast<unsigned>(std::rand()));
     Table* table = table_.get();
     table->commencePartie(Table::NouvellePartie, OptionsDePartie::Local, "");
-    const OptionsDuJoueur* sieges[4] = {&optionsUtilisateur_, &alphonse, &partenaire, &gertrude};
-    for (int siege = 0; siege < 4 && table == table_.get(); ++siege) table->inscritJoueur(*sieges[siege], 2 + siege);
+    for (int siege = 0; siege < 4 && table == table_.get(); ++siege) table->inscritJoueur(sieges[siege], 2 + siege);
 }
 
 void TFormJeuDeCartes::Ouvrir1Click() {

@@ -74,9 +74,9 @@ std::string EvenementDeJeu::decode(const std::string& enregistrements) {
         const std::int32_t intervenant = lecteur.getInt();
         const std::int32_t numero = lecteur.getInt();
         if (intervenant < Joueur0 || intervenant > Table)
-            throw ErreurDeFormat("actor " + std::to_string(intervenant) + " is outside 0 to 4");
+            throw ErreurDeValeur("actor " + std::to_string(intervenant) + " is outside 0 to 4");
         if (numero < 0 || numero > NumeroInscription)
-            throw ErreurDeFormat("number " + std::to_string(numero) + " is outside 0 to 100");
+            throw ErreurDeValeur("number " + std::to_string(numero) + " is outside 0 to 100");
         EvenementDeJeu lu(*type, std::move(donnees), static_cast<Intervenant>(intervenant), numero);
         verifieEvenement(lu);
         std::string reste = resteApres(lecteur.reste());
@@ -84,6 +84,8 @@ std::string EvenementDeJeu::decode(const std::string& enregistrements) {
         return reste;
     } catch (const ErreurVersionIncompatible&) {
         throw;
+    } catch (const ErreurDeValeur& erreur) {
+        throw ErreurDeValeur(std::string("Invalid game event: ") + erreur.what());
     } catch (const Exception& erreur) {
         throw ErreurDeFormat(std::string("Invalid game event: ") + erreur.what());
     }

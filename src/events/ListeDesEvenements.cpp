@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include "platform/Assertion.h"
 #include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
 #include "rules/OptionsDuJoueur.h"
+#include "events/ErreurDeFichier.h"
 #include "format/SpacesSeparatedString.h"
 
 namespace {
@@ -22,39 +22,42 @@ enum IdTexte {
     ID_FIN_DU_FILM = 1540,
     ID_TITRE_INFORMATION = 1541,
     ID_VERSION_DU_FICHIER = 1542,
-    ID_FICHIER_ILLISIBLE = 3601,
-    ID_FICHIER_ENDOMMAGE = 3602,
     ID_ENREGISTREMENT_IMPOSSIBLE = 3603,
+    ID_LIGNE_ILLISIBLE = 3605,
+    ID_VALEUR_HORS_LIMITES = 3606,
+    ID_EVENEMENT_IMPOSSIBLE = 3607,
+    ID_EVENEMENT_JAMAIS_ENREGISTRE = 3608,
+    ID_INSCRIPTIONS_MANQUANTES = 3609,
 };
 
+// Replayed events before the last one never stop the table.
+constexpr int AUCUN_ARRET = -1;
 
-std::vector<std::string> lignesDuFichier(const std::string& nomFichier) {
-    std::ifstream fichier(nomFichier, std::ios::binary);
-    if (!fichier) throw Exception(formate(ID_FICHIER_ILLISIBLE, nomFichier));
-    std::ostringstream contenu;
-    contenu << fichier.rdbuf();
-    std::vector<std::string> lignes;
-    std::istringstream flux(contenu.str());
-    std::string ligne;
-    while (std::getline(flux, ligne)) {
-        if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-        lignes.push_back(ligne);
+// Every line of a file is decoded before anything is replayed, so a damaged file is refused as a
+// whole with the number of its first bad line.
+EvenementDeJeu evenementDeLaLigne(const LigneDeFichier& ligne) {
+    try {
+        EvenementDeJeu evenement(ligne.texte);
+        // The end-of-game acknowledgements and chat lines are never recorded: the table would
+        // wait after the end for a state that does not exist.
+        if (evenement.getType() == TypeEvenement::FinDePartie || evenement.getType() == TypeEvenement::Message)
+            throw ErreurDeFichier(ligne.numero, ID_EVENEMENT_JAMAIS_ENREGISTRE);
+        if (evenement.getType() != TypeEvenement::InscriptionJoueur) return evenement;
+        // A game saved by a host or a client is replayed at this computer alone.
+        OptionsDuJoueur options;
+        options.load(evenement.getDonnees());
+        options.rendLocal();
+        return EvenementDeJeu(evenement.getType(), options.save(), evenement.getIntervenant(),
+                              evenement.getNoEvenement());
+    } catch (const ErreurDeValeur&) {
+        throw ErreurDeFichier(ligne.numero, ID_VALEUR_HORS_LIMITES);
+    } catch (const ErreurVersionIncompatible&) {
+        throw ErreurDeFichier(ligne.numero, ID_VERSION_DU_FICHIER);
+    } catch (const ErreurDeFichier&) {
+        throw;
+    } catch (const Exception&) {
+        throw ErreurDeFichier(ligne.numero, ID_LIGNE_ILLISIBLE);
     }
-    return lignes;
-}
-
-// Every line of a file is decoded before anything is replayed, so a damaged file is refused as
-// a whole with the number of its first bad line.
-std::vector<EvenementDeJeu> evenementsDesLignes(const std::vector<std::string>& lignes) {
-    std::vector<EvenementDeJeu> evenements;
-    for (std::size_t i = 1; i < lignes.size(); ++i) {
-        try {
-            evenements.emplace_back(lignes[i]);
-        } catch (const Exception& erreur) {
-            throw ErreurDeFormat(formate(ID_FICHIER_ENDOMMAGE, i + 1, erreur.what()));
-        }
-    }
-    return evenements;
 }
 
 }  // namespace
@@ -141,24 +144,24 @@ void ListeDesEvenements::recommenceAvecMemesJoueurs() {
 
 void ListeDesEvenements::charge(const std::string& nomFichier) {
     vide();
-    const std::vector<std::string> lignes = lignesDuFichier(nomFichier);
-    if (lignes.empty()) throw Exception(texte(ID_FICHIER_VIDE));
+    const std::vector<LigneDeFichier> lignes = litFichierDePartie(nomFichier);
+    if (lignes.empty()) throw ErreurDeFichier(ID_FICHIER_VIDE, texte(ID_FICHIER_VIDE));
     std::int32_t version = 0;
-    if (!convertitEntier(lignes[0], version) || version < VERSION_FICHIER) throw Exception(texte(ID_VERSION_DU_FICHIER));
-    const bool film = lignes.size() > 10 && Plateforme::courante().question(texte(ID_REVOIR_LA_PARTIE), texte(ID_TITRE_QUESTION));
+    if (!convertitEntier(lignes[0].texte, version) || version < VERSION_FICHIER)
+        throw ErreurDeFichier(ID_VERSION_DU_FICHIER, texte(ID_VERSION_DU_FICHIER));
+    const bool film =
+        lignes.size() > 10 && Plateforme::courante().question(texte(ID_REVOIR_LA_PARTIE), texte(ID_TITRE_QUESTION));
     rejoue(lignes, film);
 }
 
-void ListeDesEvenements::rejoue(const std::vector<std::string>& lignes, bool film) {
+void ListeDesEvenements::rejoue(const std::vector<LigneDeFichier>& lignes, bool film) {
     TW_ASSERT(table_.etatJeu() == EvenementDeJeu::InscriptionTypeDePartie, "ListeDesEvenements");
-    const std::vector<EvenementDeJeu> evenements = evenementsDesLignes(lignes);
-    if (evenements.empty()) return;
+    std::vector<EvenementDeJeu> evenements;
+    for (std::size_t i = 1; i < lignes.size(); ++i) evenements.push_back(evenementDeLaLigne(lignes[i]));
 
-    std::size_t positionDuDernierEnregistreSettings = 0;
-    for (std::size_t i = 1; i < lignes.size(); ++i)
-        if (evenements[i - 1].getType() == TypeEvenement::EnregistrementSettingsPartie)
-            positionDuDernierEnregistreSettings = i;
-    const int arret = evenements.back().getNoEvenement();
+    std::size_t derniereDonne = 0;
+    for (std::size_t i = 0; i < evenements.size(); ++i)
+        if (evenements[i].getType() == TypeEvenement::EnregistrementSettingsPartie) derniereDonne = i;
 
     // The events window is repainted once at the end, also when a bad line ends the replay.
     struct FinDuRejeu {
@@ -169,17 +172,28 @@ void ListeDesEvenements::rejoue(const std::vector<std::string>& lignes, bool fil
         }
     } finDuRejeu{*this};
     rejeuEnCours_ = true;
-    for (std::size_t i = 1; i < lignes.size(); ++i) {
-        if (evenements[i - 1].getType() == TypeEvenement::EnregistrementSettingsPartie) {
-            // Earlier deals stay in the record as they were; only the last one is played again,
-            // from the settings that put the table where it stood at its start.
-            for (; i < positionDuDernierEnregistreSettings; ++i) enregistrement_.push_back(lignes[i]);
-            TW_ASSERT(i == positionDuDernierEnregistreSettings, "ListeDesEvenements");
+    // Every deal is played again, so that an impossible earlier deal is refused like an
+    // impossible last one; a film shows the last deal only. Each line must be consumed as it
+    // comes: a file holds the events in the order the table released them.
+    for (std::size_t i = 0; i < evenements.size(); ++i) {
+        const std::size_t numero = lignes[i + 1].numero;
+        const bool derniere = i + 1 == evenements.size();
+        const ModeRejeu mode = film && i >= derniereDonne ? ModeRejeu::Film : ModeRejeu::Chargement;
+        const std::size_t avant = enregistrement_.size();
+        try {
+            ajoute(evenements[i], mode, derniere ? evenements[i].getNoEvenement() : AUCUN_ARRET);
+        } catch (const ErreurDeValeur&) {
+            throw ErreurDeFichier(numero, ID_VALEUR_HORS_LIMITES);
+        } catch (const ErreurDeFichier& erreur) {
+            throw ErreurDeFichier(numero, erreur.raison());
+        } catch (const Exception&) {
+            throw ErreurDeFichier(numero, ID_EVENEMENT_IMPOSSIBLE);
         }
-        ajoute(evenements[i - 1], film ? ModeRejeu::Film : ModeRejeu::Chargement, arret);
+        if (enregistrement_.size() != avant + 1) throw ErreurDeFichier(numero, ID_EVENEMENT_IMPOSSIBLE);
     }
-    // An event the table never consumed (a number out of sequence) leaves the record short.
-    if (lignes.size() != enregistrement_.size()) throw Exception(TEXTE_EVENEMENT_INVALIDE);
+    // Without its four players the game cannot go on: nobody would register them.
+    if (table_.etatJeu() < EvenementDeJeu::InscriptionJoueur_3)
+        throw ErreurDeFichier(lignes.back().numero, ID_INSCRIPTIONS_MANQUANTES);
     if (film) Plateforme::courante().information(texte(ID_FIN_DU_FILM), texte(ID_TITRE_INFORMATION));
 }
 

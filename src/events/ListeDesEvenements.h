@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "events/EvenementDeJeu.h"
+#include "events/LectureDeFichier.h"
 #include "events/ModeRejeu.h"
 
 // The error of an event that cannot be consumed where it stands: of the wrong kind or seat for
@@ -46,14 +47,15 @@ public:
 
     void vide();
     void recommenceAvecMemesJoueurs();
-    // Loads and replays a game file. Throws an Exception with a message for the user when the
-    // file cannot be read, is empty, of another version or holds a line that is not an event.
-    // The file itself is only read.
+    // Loads and replays a game file. Throws ErreurDeFichier, with a message for the user and the
+    // line at fault, when the file cannot be read, is empty, of another version, holds a line
+    // that is not an event or an event the game could not have had there, or ends before its
+    // four players are registered. The file itself is only read.
     void charge(const std::string& nomFichier);
     // Writes the record, replacing the file only once the whole text is written.
     void sauve(const std::string& nomFichier) const;
-    // Replays the lines of a game file (line 0 is the version).
-    void rejoue(const std::vector<std::string>& lignes, bool film);
+    // Replays the lines of a game file (the first is the version).
+    void rejoue(const std::vector<LigneDeFichier>& lignes, bool film);
 
     // The record ("Evenements exécutés"), one encoded event per line, the version line first;
     // and the events waiting in their slots ("En queue").

@@ -13,6 +13,13 @@ struct SettingsPartie : public LoadSaveElement {
     // while the holder of the Sept of Carreau is still to open (first deal of a game or of the
     // second half of a competition).
     static constexpr std::int32_t PREMIER_A_DETERMINER = -10;
+    // A team total beyond any goal (a competition's unreachable one included), far enough from the
+    // 32-bit limit that the deal cycle adds a deal's points and melds to it without overflow.
+    static constexpr std::int32_t TOTAL_MAX = 1000000;
+    // Deals of a standard game: hundreds of times more than a game to the highest goal lasts. The
+    // table's count stops there, so that every record it writes can be read again.
+    static constexpr std::int32_t COMPTEUR_DONNES_MAX = 100000;
+    static constexpr std::int32_t NB_DONNES_CONCOURS = 8;
 
     std::int32_t joueurDoitChoisirAtout = PREMIER_A_DETERMINER;
     std::string etatRandom;  // the table generator's record
@@ -24,9 +31,11 @@ struct SettingsPartie : public LoadSaveElement {
     bool distributionInversee = false;
     std::string etatRandomInitial;  // the generator's record at the start of the game, or empty
 
-    // Checks the shape of every field (the nested records are checked as records, their values by
-    // their owners when the table loads them). Throws ErreurDeFormat or ErreurDeConversion and
-    // leaves the settings as they were.
+    // Checks every field: the seat, the totals and the deal count within their ranges (a
+    // competition's count within its eight deals), the generator records loadable (a
+    // competition's initial one present). Throws ErreurDeValeur for a value out of range,
+    // ErreurDeFormat or ErreurDeConversion for a field of the wrong shape, and leaves the
+    // settings as they were.
     void load(const std::string& texte) override;
     std::string save() const override;
 };

@@ -24,3 +24,10 @@ TW_EXCEPTION(ErreurDeConversion);
 TW_EXCEPTION(ErreurHorsLimites);
 // A record, event or file whose shape is not the one this program writes.
 TW_EXCEPTION(ErreurDeFormat);
+
+// A number read from outside lies outside the range its field allows.
+class ErreurDeValeur : public ErreurDeFormat {
+public:
+    using ErreurDeFormat::ErreurDeFormat;
+    const char* nomDeClasse() const override { return "ErreurDeValeur"; }
+};

@@ -96,7 +96,9 @@ void KnuthRandom::load(const std::string& texte) {
     const std::int32_t graine = lecteur.getInt();
     const std::int32_t nbDonnes = lecteur.getInt();
     if (position < 0 || position > MAX_SIZE)
-        throw ErreurDeFormat("Random generator position out of range: " + std::to_string(position));
+        throw ErreurDeValeur("Random generator position out of range: " + std::to_string(position));
+    if (nbDonnes < 0 || nbDonnes > NB_DONNES_MAX)
+        throw ErreurDeValeur("Random generator deal count out of range: " + std::to_string(nbDonnes));
     nbDonnes_ = nbDonnes;
     genere(graine, position);
 }

@@ -39,6 +39,9 @@ private:
 class KnuthRandom : public LoadSaveElement {
 public:
     static constexpr std::int32_t MAX_SIZE = 1048575;
+    // Deals counted by one generator: more than anyone plays, and far from the 32-bit limit. The
+    // count stops there, so every record the generator writes can be read again.
+    static constexpr std::int32_t NB_DONNES_MAX = 100000000;
 
     // The MS-DOS file date and time: (year - 1980) * 512 + month * 32 + day in the high 16 bits,
     // hour * 2048 + minute * 32 + seconds / 2 in the low ones. It changes every two seconds.
@@ -53,10 +56,13 @@ public:
     // A new seed from the clock; the position stays where it is.
     void resemeHorloge();
     void reinitialise();
-    void compteDonne() { ++nbDonnes_; }
+    void compteDonne() {
+        if (nbDonnes_ < NB_DONNES_MAX) ++nbDonnes_;
+    }
 
     // Position, seed, number of deals. A text that is not three integers with a position in
-    // 0 .. MAX_SIZE throws an Exception and leaves the generator as it was.
+    // 0 .. MAX_SIZE and a deal count in 0 .. NB_DONNES_MAX throws an Exception (ErreurDeValeur
+    // for a value out of range) and leaves the generator as it was.
     void load(const std::string& texte) override;
     std::string save() const override;
 

@@ -22,7 +22,7 @@ bool estConnection(std::int32_t valeur) {
 std::int32_t litChamp(SpacesSeparatedString& lecteur, bool (*estValide)(std::int32_t), const char* nom) {
     const std::int32_t valeur = lecteur.getInt();
     if (!estValide(valeur))
-        throw ErreurDeFormat(std::string("Game options: ") + nom + " " + std::to_string(valeur) + " is out of range");
+        throw ErreurDeValeur(std::string("Game options: ") + nom + " " + std::to_string(valeur) + " is out of range");
     return valeur;
 }
 }  // namespace

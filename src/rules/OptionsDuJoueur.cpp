@@ -29,20 +29,20 @@ std::int32_t tireIdentifiant() {
 std::int32_t litDansIntervalle(SpacesSeparatedString& lecteur, const char* champ, std::int32_t maximum) {
     const std::int32_t valeur = lecteur.getInt();
     if (valeur < 0 || valeur > maximum)
-        throw ErreurDeFormat("Player record: " + std::string(champ) + " " + std::to_string(valeur) +
+        throw ErreurDeValeur("Player record: " + std::string(champ) + " " + std::to_string(valeur) +
                              " is outside 0 to " + std::to_string(maximum));
     return valeur;
 }
 
 }  // namespace
 
-OptionsDuJoueur::OptionsDuJoueur() : nom_(SpacesSeparatedString::champEncodable(Plateforme::courante().nomDUtilisateur())) {}
+OptionsDuJoueur::OptionsDuJoueur() : nom_(nomPropre(Plateforme::courante().nomDUtilisateur())) {}
 
 OptionsDuJoueur::OptionsDuJoueur(std::string nom, bool departAtoutPlusHaut, std::uint8_t appels, bool distant,
                                  Race race, std::uint8_t niveau)
     : departAtoutPlusHaut_(departAtoutPlusHaut),
       appels_(appels),
-      nom_(SpacesSeparatedString::champEncodable(std::move(nom))),
+      nom_(nomPropre(nom)),
       distant_(distant ? 1 : 0),
       race_(race),
       niveau_(niveau),
@@ -53,7 +53,7 @@ void OptionsDuJoueur::load(const std::string& texte) {
     OptionsDuJoueur lu(*this);
     lu.departAtoutPlusHaut_ = lecteur.getInt() != 0;
     lu.appels_ = static_cast<std::uint8_t>(litDansIntervalle(lecteur, "calls", APPELS_MAX));
-    lu.nom_ = lecteur.getString();
+    lu.nom_ = nomPropre(lecteur.getString());
     // Every record this program writes is valid; one that says otherwise holds no usable values.
     if (lecteur.getInt() == 0) throw ErreurDeFormat("Player record marked as not valid");
     lu.distant_ = static_cast<std::uint8_t>(litDansIntervalle(lecteur, "remote flag", 1));
@@ -87,4 +87,23 @@ void OptionsDuJoueur::basculeDistant(std::int32_t identifiant) {
         distant_ = 1;
     else if (identifiant == identifiant_)
         distant_ = 0;
+}
+
+void OptionsDuJoueur::rendLocal() {
+    if (distant_ == 0) return;
+    distant_ = 0;
+    if (race_ == Humain) race_ = AI;
+}
+
+std::string OptionsDuJoueur::nomPropre(const std::string& nom) {
+    std::string propre;
+    for (const char c : SpacesSeparatedString::champEncodable(nom.substr(0, 4 * NOM_LONGUEUR_MAX))) {
+        const auto octet = static_cast<unsigned char>(c);
+        const bool controle = octet < 0x20 || octet == 0x7F;
+        if (controle && (propre.empty() || propre.back() == ' ')) continue;
+        propre += controle ? ' ' : c;
+    }
+    while (!propre.empty() && propre.back() == ' ') propre.pop_back();
+    if (propre.size() > NOM_LONGUEUR_MAX) propre.resize(NOM_LONGUEUR_MAX);
+    return propre;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,8 @@ public:
     static constexpr std::uint8_t APPELS_MAX = 2;
     // Levels of the game options: beginner, advanced, expert.
     static constexpr std::uint8_t NIVEAU_MAX = 2;
+    // The longest name, in bytes: longer ones do not fit the panels.
+    static constexpr std::size_t NOM_LONGUEUR_MAX = 32;
 
     // The human at this computer, named after the user's login name.
     OptionsDuJoueur();
@@ -31,8 +34,9 @@ public:
     OptionsDuJoueur(std::string nom, bool departAtoutPlusHaut, std::uint8_t appels, bool distant, Race race,
                     std::uint8_t niveau);
 
-    // Throws ErreurDeConversion on a field that is not a number and ErreurDeFormat on a value
-    // outside its range or a record not marked valid; the record is then left as it was.
+    // Throws ErreurDeConversion on a field that is not a number, ErreurDeValeur on a value outside
+    // its range and ErreurDeFormat on a record not marked valid; the record is then left as it
+    // was. The name is cleaned as every name is.
     void load(const std::string& texte) override;
     std::string save() const override;
 
@@ -51,6 +55,15 @@ public:
     // Applied to a record received from the network: a local record becomes remote; a remote one
     // becomes local again on the computer whose identifier it carries.
     void basculeDistant(std::int32_t identifiant);
+    // A saved network game replayed at this computer alone: nobody here plays the seats of the
+    // other computers, so computer players of this one take them, under the same names.
+    void rendLocal();
+
+    // A name as it may be kept, saved and sent: whatever the user typed or pasted, the login
+    // name, a name read from a file or received. Line ends and other control bytes would break
+    // the line a game is saved on; the bytes of the record's form would break the record; the
+    // length is cut to NOM_LONGUEUR_MAX.
+    static std::string nomPropre(const std::string& nom);
 
 private:
     bool departAtoutPlusHaut_ = true;

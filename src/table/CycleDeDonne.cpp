@@ -6,6 +6,7 @@
 #include "platform/TableDesTextes.h"
 #include "players/Joueur.h"
 #include "rules/TypeDePartie.h"
+#include "events/ErreurDeFichier.h"
 #include "events/SettingsPartie.h"
 #include "events/Statistiques.h"
 #include "table/Table.h"
@@ -22,13 +23,14 @@ enum IdTexte {
     ID_MAINS_ECHANGEES = 3344,
     ID_STATISTIQUES_CORROMPUES = 3808,
     ID_TITRE_ERREUR = 3809,
+    ID_SETTINGS_EN_DESACCORD = 3610,
 };
 
-constexpr int NB_DONNES_CONCOURS = 8;
-constexpr int NB_DONNES_DEMI_CONCOURS = 4;
+constexpr int NB_DONNES_CONCOURS = SettingsPartie::NB_DONNES_CONCOURS;
+constexpr int NB_DONNES_DEMI_CONCOURS = NB_DONNES_CONCOURS / 2;
 }  // namespace
 
-void Table::passeAEtatSuivant() {
+void Table::passeAEtatSuivant(ModeRejeu mode) {
     if (etatJeu_ != EvenementDeJeu::Tour9_AttendRamasseTas4) {
         ++etatJeu_;
         return;
@@ -39,8 +41,11 @@ void Table::passeAEtatSuivant() {
         for (int equipe = 0; equipe < 2; ++equipe)
             totalEquipe_[equipe] += partie_->getPointsEquipe(equipe) + pointsAnnoncesEquipe_[equipe];
     }
+    donneTerminee_ = true;
     if (estConcours_ && compteurDonnes_ == NB_DONNES_DEMI_CONCOURS) {
-        Plateforme::courante().information(texte(ID_MAINS_ECHANGEES), texte(ID_TITRE_INFORMATION_CONCOURS));
+        // A replay passes the turn of a competition the user has already been told of.
+        if (!estRejeu(mode))
+            Plateforme::courante().information(texte(ID_MAINS_ECHANGEES), texte(ID_TITRE_INFORMATION_CONCOURS));
         knuthRandom_.load(etatRandomInitial_);
         distributionInversee_ = true;
         joueurDoitChoisirAtout_ = -10;
@@ -48,7 +53,7 @@ void Table::passeAEtatSuivant() {
     partie_.reset();
 }
 
-std::string Table::settings() const {
+SettingsPartie Table::settings() const {
     SettingsPartie settings;
     settings.joueurDoitChoisirAtout = joueurDoitChoisirAtout_;
     settings.etatRandom = knuthRandom_.save();
@@ -59,22 +64,29 @@ std::string Table::settings() const {
     settings.compteurDonnes = compteurDonnes_;
     settings.distributionInversee = distributionInversee_;
     settings.etatRandomInitial = etatRandomInitial_;
-    return settings.save();
+    return settings;
 }
 
-void Table::traiteSettings(const std::string& donnees) {
+void Table::traiteSettings(const std::string& donnees, ModeRejeu mode) {
     SettingsPartie settings;
     settings.load(donnees);
-    // Every value is checked before any is applied, so a damaged record changes nothing.
-    if (settings.joueurDoitChoisirAtout != SettingsPartie::PREMIER_A_DETERMINER &&
-        (settings.joueurDoitChoisirAtout < -1 || settings.joueurDoitChoisirAtout > 3))
-        throw ErreurDeFormat("Invalid first player in the deal settings");
-    if (settings.compteurDonnes < -1) throw ErreurDeFormat("Invalid deal count in the deal settings");
+    // Every value is checked before any is applied, so a damaged record changes nothing. The
+    // settings carry the kind of game the options registered: a competition counted as a
+    // standard game would never end, and the other way round it would end after eight deals.
+    if (settings.estConcours != (optionsDePartie_.getTypePartie() == OptionsDePartie::Concours))
+        throw ErreurDeFichier(ID_SETTINGS_EN_DESACCORD, texte(ID_SETTINGS_EN_DESACCORD));
+    // A replayed deal leaves the table where the next deal's settings must find it; the
+    // statistics are the program's, not the game's.
+    SettingsPartie attendu = this->settings();
+    attendu.statistiques = settings.statistiques;
+    if (estRejeu(mode) && donneTerminee_ && attendu.save() != settings.save())
+        throw ErreurDeFichier(ID_SETTINGS_EN_DESACCORD, texte(ID_SETTINGS_EN_DESACCORD));
     KnuthRandom generateur(true);
     generateur.load(settings.etatRandom);
-    if (!settings.etatRandomInitial.empty()) KnuthRandom(true).load(settings.etatRandomInitial);
     Statistiques statistiques;
     const bool statistiquesValides = statistiques.charge(settings.statistiques);
+
+    donneTerminee_ = false;
 
     joueurDoitChoisirAtout_ = settings.joueurDoitChoisirAtout;
     knuthRandom_ = generateur;
@@ -121,7 +133,7 @@ void Table::finDistribution() {
     TW_ASSERT(etatJeu_ == EvenementDeJeu::AttendDistribue4, "Table");
     joueurDoitChoisirAtout_ = siege::duNombre(joueurDoitChoisirAtout_ + 1);
     joueurAChoisiAtout_ = joueurDoitChoisirAtout_;
-    ++compteurDonnes_;
+    if (compteurDonnes_ < SettingsPartie::COMPTEUR_DONNES_MAX) ++compteurDonnes_;
     if (montreTout_)
         for (auto& joueur : joueur_) joueur->montreTout();
 }

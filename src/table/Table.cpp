@@ -1,5 +1,7 @@
 #include "table/Table.h"
 
+#include <utility>
+
 #include "platform/Assertion.h"
 #include "platform/TableDesTextes.h"
 #include "players/FabriqueDeJoueurs.h"
@@ -61,6 +63,8 @@ void Table::videTable() {
     pointsAnnoncesEquipe_ = {};
     joueurDoitChoisirAtout_ = -10;
     etatJeu_ = EvenementDeJeu::Depart;
+    donneTerminee_ = false;
+    repriseApresChargement_ = false;
     signaleChangement();
 }
 
@@ -80,6 +84,7 @@ void Table::commencePartie(ModeDemarrage mode, OptionsDePartie::Connection conne
                 listeDesEvenements_.charge(texte);
                 labelEtat_.clear();
                 partieModifiee_ = false;
+                repriseApresChargement_ = true;
                 break;
             case RejoueMemesJoueurs:
                 listeDesEvenements_.recommenceAvecMemesJoueurs();
@@ -148,7 +153,7 @@ void Table::traiteEvenement(const EvenementDeJeu& evenement, const std::string& 
             traiteFinDePartie();
             return;
         case TypeEvenement::EnregistrementSettingsPartie:
-            traiteSettings(donnees);
+            traiteSettings(donnees, mode);
             return;
         case TypeEvenement::InscriptionJoueur:
             traiteInscriptionJoueur(donnees);
@@ -206,7 +211,7 @@ void Table::demandeProchaineAction(ModeRejeu mode) {
     int etat = 0;
     {
         VerrouSemaphore verrou(semaphore_);
-        passeAEtatSuivant();
+        passeAEtatSuivant(mode);
         etat = etatJeu_;
         demandeEnCours_ = true;
     }
@@ -218,9 +223,40 @@ void Table::demandeProchaineAction(ModeRejeu mode) {
     demandeEnCours_ = false;
 }
 
+struct Table::TourDeConfirmations {
+    int premierEtat;
+    int texteAttente;  // "<name> must confirm ..."
+    void (Joueur::*demande)(const InfoDemande&);
+};
+
+std::optional<Table::TourDeConfirmations> Table::tourDeConfirmations(int etat) {
+    if (etat >= EvenementDeJeu::AttendDistribue1 && etat <= EvenementDeJeu::AttendDistribue4)
+        return TourDeConfirmations{EvenementDeJeu::AttendDistribue1, ID_DOIT_CONFIRMER_DISTRIBUER,
+                                   &Joueur::demandeDistribue};
+    if (etat >= EvenementDeJeu::AttendConfirmationAnnonces1 && etat <= EvenementDeJeu::AttendConfirmationAnnonces4)
+        return TourDeConfirmations{EvenementDeJeu::AttendConfirmationAnnonces1, ID_DOIT_CONFIRMER_ANNONCES,
+                                   &Joueur::demandeConfirmationAnnonces};
+    if (EvenementDeJeu::estEtatRamasseTas(etat))
+        return TourDeConfirmations{etat - EvenementDeJeu::siegeDuRamasseTas(etat), ID_DOIT_CONFIRMER_RAMASSER,
+                                   &Joueur::demandeRamasseTas};
+    return std::nullopt;
+}
+
+void Table::demandeTour(const TourDeConfirmations& tour, int depuis, const InfoDemande& demande) {
+    for (int siege = depuis - tour.premierEtat; siege < 4; ++siege) {
+        afficheMessage(formate(tour.texteAttente, nomDuJoueur(siege)), demande.mode());
+        (joueur_[siege].get()->*tour.demande)(InfoDemande(tour.premierEtat + siege, demande.mode()));
+    }
+}
+
 void Table::demandeSelonEtat(int etat, const InfoDemande& demande) {
     const bool rejeu = demande.estRejeu();
     const auto montre = [&](const std::string& texte) { afficheMessage(texte, demande.mode()); };
+    const bool reprise = std::exchange(repriseApresChargement_, false);
+    if (const auto tour = tourDeConfirmations(etat)) {
+        if (etat == tour->premierEtat || reprise) demandeTour(*tour, etat, demande);
+        return;
+    }
     if (etat == EvenementDeJeu::InscriptionTypeDePartie) {
         if (!rejeu)
             listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::InscriptionTypeDePartie, optionsDePartie_.save(),
@@ -229,13 +265,8 @@ void Table::demandeSelonEtat(int etat, const InfoDemande& demande) {
         montre(formate(ID_ATTEND_INSCRIPTION, etat - EvenementDeJeu::InscriptionJoueur_0));
     } else if (etat == EvenementDeJeu::AttendEnregistrementSettings) {
         if (!rejeu)
-            listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::EnregistrementSettingsPartie, settings(),
+            listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::EnregistrementSettingsPartie, settings().save(),
                                                       EvenementDeJeu::Table, EvenementDeJeu::AttendEnregistrementSettings));
-    } else if (etat == EvenementDeJeu::AttendDistribue1) {
-        for (int siege = 0; siege < 4; ++siege) {
-            montre(formate(ID_DOIT_CONFIRMER_DISTRIBUER, nomDuJoueur(siege)));
-            joueur_[siege]->demandeDistribue(InfoDemande(etat + siege, demande.mode()));
-        }
     } else if (etat == EvenementDeJeu::AttendAtout) {
         montre(formate(ID_DOIT_CHOISIR_ATOUT, nomDuJoueur(joueurDoitChoisirAtout_)));
         joueur_[joueurDoitChoisirAtout_]->demandeChoixAtout(StatusAtout(), demande);
@@ -247,11 +278,6 @@ void Table::demandeSelonEtat(int etat, const InfoDemande& demande) {
         joueur_[partenaire]->demandeChoixAtout(chibre, demande);
     } else if (etat >= EvenementDeJeu::AttendAnnonce1 && etat <= EvenementDeJeu::AttendAnnonce4) {
         joueur_[prochainJoueur()]->demandeAnnonce(demande);
-    } else if (etat == EvenementDeJeu::AttendConfirmationAnnonces1) {
-        for (int siege = 0; siege < 4; ++siege) {
-            montre(formate(ID_DOIT_CONFIRMER_ANNONCES, nomDuJoueur(siege)));
-            joueur_[siege]->demandeConfirmationAnnonces(InfoDemande(etat + siege, demande.mode()));
-        }
     } else if (EvenementDeJeu::estEtatCarte(etat)) {
         const int joueur = prochainJoueur();
         montre(formate(ID_DOIT_JOUER, nomDuJoueur(joueur)));
@@ -260,11 +286,6 @@ void Table::demandeSelonEtat(int etat, const InfoDemande& demande) {
                                   : atout == Atout::BasEnHaut ? texte(ID_LA_PLUS_BASSE_PREND)
                                                               : std::string());
         joueur_[joueur]->demandeCarte(*partie_, joueurDoitChoisirAtout_, demande);
-    } else if (EvenementDeJeu::estEtatRamasseTas(etat) && EvenementDeJeu::siegeDuRamasseTas(etat) == 0) {
-        for (int siege = 0; siege < 4; ++siege) {
-            montre(formate(ID_DOIT_CONFIRMER_RAMASSER, nomDuJoueur(siege)));
-            joueur_[siege]->demandeRamasseTas(InfoDemande(etat + siege, demande.mode()));
-        }
     } else if (etat == EvenementDeJeu::AttendFinDePartie1) {
         demandeFinDePartie(demande);
     } else if (etat == EvenementDeJeu::Vide_Avant_Fin || etat > EvenementDeJeu::AttendFinDePartie4) {

@@ -15,6 +15,7 @@
 #include "rules/StatusAtout.h"
 #include "events/InfoDemande.h"
 #include "events/ListeDesEvenements.h"
+#include "events/SettingsPartie.h"
 #include "models/PanelDeCartesRamassees.h"
 #include "models/TasCentral.h"
 #include "players/ArbitreDeLaTable.h"
@@ -98,9 +99,10 @@ public:
 
 private:
     // The deal cycle: handlers of the events of a deal and the accounting between deals.
-    void passeAEtatSuivant();
-    std::string settings() const;
-    void traiteSettings(const std::string& donnees);
+    // A replay passes the deals it plays again without telling the user what he was told then.
+    void passeAEtatSuivant(ModeRejeu mode);
+    SettingsPartie settings() const;
+    void traiteSettings(const std::string& donnees, ModeRejeu mode);
     void traiteDistribue();
     void finDistribution();
     void traiteChoixAtout(const StatusAtout& status, int intervenant);
@@ -116,6 +118,11 @@ private:
     void traiteInscriptionTypeDePartie(const std::string& donnees);
     void traiteInscriptionJoueur(const std::string& donnees);
     void demandeSelonEtat(int etat, const InfoDemande& demande);
+    // The rounds in which every seat answers under its own number: the deal's confirmations, the
+    // melds' acknowledgements, a trick's collection. Asks the seats from the given state on.
+    struct TourDeConfirmations;
+    static std::optional<TourDeConfirmations> tourDeConfirmations(int etat);
+    void demandeTour(const TourDeConfirmations& tour, int depuis, const InfoDemande& demande);
     // Events from files and the network are checked against the state before anything of them
     // is applied: the right kind, the seat whose turn it is, a card in that hand and allowed.
     void verifieEvenementAttendu(const EvenementDeJeu& evenement) const;
@@ -135,6 +142,11 @@ private:
     std::int32_t joueurDoitChoisirAtout_ = -10;
     std::int32_t joueurAChoisiAtout_ = -10;
     bool demandeEnCours_ = false;
+    // A game file was just replayed: the first request after it is made for real, also to the
+    // seats of a round the file ends in the middle of, which the replay asked without an answer.
+    bool repriseApresChargement_ = false;
+    // A deal ended and the next deal's settings are awaited.
+    bool donneTerminee_ = false;
     bool estConcours_ = false;
     std::int32_t compteurDonnes_ = -1;
     bool distributionInversee_ = false;

@@ -17,20 +17,20 @@ TEST(SettingsPartie, NineFieldsInTheirOrder) {
     s.joueurDoitChoisirAtout = 3;
     s.etatRandom = b("{36|99|1|}");
     s.totalEq1 = 412;
-    s.totalEq2 = -3;
+    s.totalEq2 = 3;
     s.statistiques = b("{-35|1|0|-34|}");
     s.estConcours = true;
     s.compteurDonnes = 4;
     s.distributionInversee = true;
     s.etatRandomInitial = b("{0|99|0|}");
-    const std::string texte = b("{3|{36|99|1|}|412|-3|{-35|1|0|-34|}|1|4|1|{0|99|0|}|}");
+    const std::string texte = b("{3|{36|99|1|}|412|3|{-35|1|0|-34|}|1|4|1|{0|99|0|}|}");
     EXPECT_EQ(s.save(), texte);
 
     SettingsPartie lu;
     lu.load(texte);
     EXPECT_EQ(lu.save(), texte);
     EXPECT_TRUE(lu.estConcours);
-    EXPECT_EQ(lu.totalEq2, -3);
+    EXPECT_EQ(lu.totalEq2, 3);
 
     // A tampered statistics record travels as it is: whoever loads it resets the counts.
     lu.load(b("{0|{0|1|0|}|0|0|{1|1|1|1|}|0|0|0||}"));

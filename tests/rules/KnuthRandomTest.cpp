@@ -187,6 +187,9 @@ TEST(KnuthRandom, MalformedTextIsRejectedAndChangesNothing) {
         texte(-1, 0, 0),
         texte(MAX_SIZE + 1, 0, 0),
         texte(INT_MAX, 0, 0),
+        texte(0, 0, -1),
+        texte(0, 0, KnuthRandom::NB_DONNES_MAX + 1),
+        texte(0, 0, INT_MAX),
     };
     for (const std::string& mauvais : textes) {
         KnuthRandom g(true);
@@ -205,4 +208,15 @@ TEST(KnuthRandom, ADrawBelowOneIsAnInternalError) {
     EXPECT_EQ(g.tire(0), 0);
     EXPECT_TRUE(relevees.contient("n >= 1"));
     EXPECT_EQ(g.save(), texte(0, 0, 0));
+}
+
+TEST(KnuthRandom, TheDealCountStopsAtItsMaximumSoThatTheRecordCanBeReadAgain) {
+    KnuthRandom g(true);
+    g.load(texte(KnuthRandom::MAX_SIZE, INT_MIN, KnuthRandom::NB_DONNES_MAX));
+    g.compteDonne();
+    EXPECT_EQ(g.save(), texte(KnuthRandom::MAX_SIZE, INT_MIN, KnuthRandom::NB_DONNES_MAX));
+    static_cast<void>(g.tire(36));
+    KnuthRandom relu(true);
+    relu.load(g.save());
+    EXPECT_EQ(relu.save(), g.save());
 }

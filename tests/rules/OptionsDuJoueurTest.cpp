@@ -79,6 +79,41 @@ TEST(OptionsDuJoueur, ANameCannotBreakTheRecordThatCarriesIt) {
     EXPECT_EQ(lu.nom(), "(Pi|)erre (vous)");
 }
 
+// Typed, pasted, loaded or received: a name never holds a line end or a control byte, and never
+// runs past the panels.
+TEST(OptionsDuJoueur, NamesAreCleanedWhereverTheyComeFrom) {
+    const struct {
+        std::string nom;
+        std::string propre;
+    } cas[] = {
+        {"Anne\r\nMarie", "Anne Marie"},
+        {"\tAnne\x01\x7F", "Anne"},
+        {"Pierre\n", "Pierre"},
+        {std::string(10000000, 'x'), std::string(O::NOM_LONGUEUR_MAX, 'x')},
+        {"Fran\xE7ois", "Fran\xE7ois"},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(O::nomPropre(k.nom), k.propre);
+        const O tape(k.nom, true, 1, false, O::AI, 2);
+        EXPECT_EQ(tape.nom(), k.propre);
+        O lu;
+        lu.load(b("{1|1|") + k.nom + b("|1|0|5|2|0|}"));
+        EXPECT_EQ(lu.nom(), k.propre);
+    }
+}
+
+TEST(OptionsDuJoueur, ASeatOfAnotherComputerBecomesAComputerPlayerOfThisOne) {
+    O humain = record("Pierre", O::Humain, true, 3);
+    humain.rendLocal();
+    EXPECT_EQ(humain.save(), b("{1|1|Pierre|1|0|5|2|3|}"));
+    O ordinateur = record("Alphonse", O::OrdinateurPlies, true, 3);
+    ordinateur.rendLocal();
+    EXPECT_EQ(ordinateur.save(), b("{1|1|Alphonse|1|0|3|2|3|}"));
+    O local = record("Anne", O::Humain, false, 3);
+    local.rendLocal();
+    EXPECT_EQ(local.save(), b("{1|1|Anne|1|0|0|2|3|}"));
+}
+
 TEST(OptionsDuJoueur, RefusesRecordsItCannotHoldAndStaysAsItWas) {
     const std::vector<std::string> malformes = {
         "",         "{}",       "{1|1|P|1|0|0|2|}",  "{1|3|P|1|0|0|2|0|}", "{1|-1|P|1|0|0|2|0|}",

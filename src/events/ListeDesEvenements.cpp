@@ -1,10 +1,9 @@
 #include "events/ListeDesEvenements.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 
 #include "platform/Assertion.h"
+#include "platform/EcritureSure.h"
 #include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
 #include "rules/OptionsDuJoueur.h"
@@ -198,19 +197,12 @@ void ListeDesEvenements::rejoue(const std::vector<LigneDeFichier>& lignes, bool 
 }
 
 void ListeDesEvenements::sauve(const std::string& nomFichier) const {
-    const std::string temporaire = nomFichier + ".tmp";
-    {
-        std::ofstream fichier(temporaire, std::ios::binary | std::ios::trunc);
-        for (const std::string& ligne : enregistrement_) fichier << ligne << "\r\n";
-        fichier.flush();
-        if (!fichier) {
-            std::remove(temporaire.c_str());
-            throw Exception(formate(ID_ENREGISTREMENT_IMPOSSIBLE, nomFichier));
-        }
-    }
-    if (std::rename(temporaire.c_str(), nomFichier.c_str()) != 0) {
-        std::remove(temporaire.c_str());
-        throw Exception(formate(ID_ENREGISTREMENT_IMPOSSIBLE, nomFichier));
+    std::string contenu;
+    for (const std::string& ligne : enregistrement_) contenu += ligne + "\r\n";
+    try {
+        ecritFichierSurement(nomFichier, contenu);
+    } catch (const ErreurDEcriture& erreur) {
+        throw Exception(formate(ID_ENREGISTREMENT_IMPOSSIBLE, nomFichier, erreur.what()));
     }
 }
 

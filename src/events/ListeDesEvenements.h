@@ -52,7 +52,8 @@ public:
     // that is not an event or an event the game could not have had there, or ends before its
     // four players are registered. The file itself is only read.
     void charge(const std::string& nomFichier);
-    // Writes the record, replacing the file only once the whole text is written.
+    // Writes the record safely (see ecritFichierSurement). Throws an Exception whose message says
+    // which file could not be written and why; the file is then as it was.
     void sauve(const std::string& nomFichier) const;
     // Replays the lines of a game file (the first is the version).
     void rejoue(const std::vector<LigneDeFichier>& lignes, bool film);

@@ -13,15 +13,24 @@ namespace {
 constexpr int HAUTEUR_COMPLET = 377;
 constexpr int HAUTEUR_SIMPLE = 178;
 constexpr int MARGE_COLONNE = 8;
-constexpr int HAUTEUR_NOM = 13;
+constexpr int HAUTEUR_NOM = 14;
 constexpr int HAUTEUR_ZONE_ATOUT = 49;
 constexpr int HAUTEUR_ZONE_CARTES = 129;
 constexpr int HAUTEUR_ZONE_ACTION = 49;
 constexpr int HAUTEUR_INFORMATION = 148;
 constexpr int LARGEUR_BOUTON_ACTION = 67;
 constexpr int HAUTEUR_BOUTON_ACTION = 25;
-constexpr int TOP_BOUTONS_ATOUT = 8;
-constexpr int TOP_BOUTON_CHIBRE = 25;
+// In the upper panels the trump buttons sit under the name's row; in the lower ones the name
+// lies under the hand, and the buttons keep the top of their area.
+constexpr int TOP_BOUTONS_ATOUT_HAUT = 15;
+constexpr int TOP_BOUTONS_ATOUT_BAS = 8;
+constexpr int TOP_NOM_HAUT = 1;
+// The hand's cards end 114 pixels down their area; the name's row follows them.
+constexpr int TOP_NOM_BAS = PanelDeJoueur::TOP_CARTE + HAUTEUR_CARTE + 1;
+// A hand spreads over its area so that each card shows its index and a good part of its picture,
+// up to this much of the card's width.
+constexpr int ECART_CARTES_MAX = LARGEUR_CARTE * 6 / 10;
+constexpr int NB_CARTES_MAIN = 9;
 // Shown melds stand out towards the middle of the table: down in the upper panels, up in the
 // lower ones.
 constexpr int TOP_ANNONCE_HAUT = 27;
@@ -66,9 +75,9 @@ void PanelDeJoueur::place(int largeurParent, int hauteurParent) {
     const int a = largeurParent / 3;
     const int largeur = a - 16;
     const int hauteur = complet_ ? HAUTEUR_COMPLET : HAUTEUR_SIMPLE;
+    const int largeurAvant = rectZoneCartes_.width;
     rect_ = {estADroite(noJoueur_) ? largeurParent - largeur - MARGE_COLONNE : MARGE_COLONNE,
              estEnHaut(noJoueur_) ? 0 : hauteurParent - hauteur, largeur, hauteur};
-    rectNom_ = {2, 2, a - 20, HAUTEUR_NOM};
 
     int topAtout = 0, topCartes = 0, topAction = 0, topInformation = 0;
     if (estEnHaut(noJoueur_)) {
@@ -82,7 +91,7 @@ void PanelDeJoueur::place(int largeurParent, int hauteurParent) {
         topCartes = complet_ ? topAction + HAUTEUR_ZONE_ACTION : 0;
         topAtout = topCartes + HAUTEUR_ZONE_CARTES;
     }
-    const int largeurCartesAvant = rectZoneCartes_.width;
+    rectNom_ = {2, estEnHaut(noJoueur_) ? TOP_NOM_HAUT : topCartes + TOP_NOM_BAS, a - 20, HAUTEUR_NOM};
     rectZoneAtout_ = {0, topAtout, largeur, HAUTEUR_ZONE_ATOUT};
     rectZoneCartes_ = {0, topCartes, largeur, HAUTEUR_ZONE_CARTES};
     if (complet_) {
@@ -92,7 +101,10 @@ void PanelDeJoueur::place(int largeurParent, int hauteurParent) {
         rectInformation_ = {0, topInformation, largeur, HAUTEUR_INFORMATION};
     }
     placeBoutonsAtout();
-    if (rectZoneCartes_.width != largeurCartesAvant) disposeCartes();
+    const int ecartAvant = ecart_;
+    ecart_ = std::clamp((largeur - LARGEUR_CARTE - 2 * MARGE_ANNONCES - 2 * ECART_ANNONCES) / (NB_CARTES_MAIN - 1),
+                        ECART_CARTES, ECART_CARTES_MAX);
+    if (rectZoneCartes_.width != largeurAvant || ecart_ != ecartAvant) disposeCartes();
     rafraichit();
 }
 
@@ -114,10 +126,11 @@ void PanelDeJoueur::creeBoutonsAtout() {
 void PanelDeJoueur::placeBoutonsAtout() {
     const int largeurRangee = COTE_BOUTON_ATOUT * static_cast<int>(boutonsAtout_.size());
     const int gauche = (rectZoneAtout_.width - largeurRangee) / 2;
+    const int top = estEnHaut(noJoueur_) ? TOP_BOUTONS_ATOUT_HAUT : TOP_BOUTONS_ATOUT_BAS;
     for (std::size_t i = 0; i < boutonsAtout_.size(); ++i)
-        boutonsAtout_[i].rect = {gauche + COTE_BOUTON_ATOUT * static_cast<int>(i), TOP_BOUTONS_ATOUT, COTE_BOUTON_ATOUT,
+        boutonsAtout_[i].rect = {gauche + COTE_BOUTON_ATOUT * static_cast<int>(i), top, COTE_BOUTON_ATOUT,
                                  COTE_BOUTON_ATOUT};
-    boutonChibre_.rect = {gauche, TOP_BOUTON_CHIBRE, largeurRangee, COTE_BOUTON_ATOUT};
+    boutonChibre_.rect = {gauche, top + COTE_BOUTON_ATOUT, largeurRangee, COTE_BOUTON_ATOUT};
 }
 
 // ---- The hand ----
@@ -132,14 +145,15 @@ void PanelDeJoueur::afficheCartes(const CarteSet& cartes, bool cachees) {
     rafraichit();
 }
 
-// The hand is centred in the area, each card 12 pixels right of the one before it.
+// The hand is centred in the area, each card ecart() pixels right of the one before it; a raised
+// card stays raised.
 void PanelDeJoueur::disposeCartes() {
     const int c = static_cast<int>(cartes_.size()) + NB_NON_CARTE;
     if (c < 2) return;
-    const int x0 = (rectZoneCartes_.width - ECART_CARTES * c - LARGEUR_CARTE + 2 * ECART_CARTES) / 2;
+    const int x0 = (rectZoneCartes_.width - ecart_ * c - LARGEUR_CARTE + 2 * ecart_) / 2;
     for (std::size_t i = 0; i < cartes_.size(); ++i) {
-        cartes_[i].left = x0 + ECART_CARTES * static_cast<int>(i);
-        cartes_[i].top = TOP_CARTE;
+        cartes_[i].left = x0 + ecart_ * static_cast<int>(i);
+        cartes_[i].top = cartes_[i].carte == carteSelectionnee_ ? TOP_CARTE_LEVEE : TOP_CARTE;
     }
 }
 
@@ -151,6 +165,7 @@ void PanelDeJoueur::montreFaces() {
 void PanelDeJoueur::retireCarte(const Carte& carte) {
     std::erase_if(cartes_, [&](const CartePlacee& p) { return p.carte == &carte; });
     if (carteSelectionnee_ == &carte) carteSelectionnee_ = nullptr;
+    disposeCartes();
     rafraichit();
 }
 
@@ -264,7 +279,8 @@ void PanelDeJoueur::afficheAtout(const StatusAtout& statusAtout) {
     for (BoutonAtout& bouton : boutonsAtout_) bouton.enfonce = false;
     boutonChibre_.enfonce = false;
     boutonChibre_.actif = true;
-    if (statusAtout.estChibre) boutonChibre_.enfonce = true;
+    // The partner's choice after a chibre carries the chibre too: his panel shows only the mode.
+    if (statusAtout.estChibre && !statusAtout.estChoisi) boutonChibre_.enfonce = true;
     if (statusAtout.estChoisi) {
         for (BoutonAtout& bouton : boutonsAtout_) bouton.enfonce = bouton.tag == valeur(statusAtout.atout);
         zoneAtoutActive_ = false;
@@ -296,7 +312,7 @@ void PanelDeJoueur::repondAtout(const StatusAtout& status) {
     if (!atoutAttendu_ || !zoneAtoutVisible_ || !zoneAtoutActive_ || joueur_ == nullptr) return;
     atoutAttendu_ = false;
     for (BoutonAtout& bouton : boutonsAtout_) bouton.enfonce = status.estChoisi && bouton.tag == valeur(status.atout);
-    boutonChibre_.enfonce = status.estChibre;
+    boutonChibre_.enfonce = status.estChibre && !status.estChoisi;
     rafraichit();
     joueur_->atoutChoisi(status);
 }
@@ -362,7 +378,7 @@ void PanelDeJoueur::afficheAnnonces(const Annonces& annonce) {
     int cartesAvant = 0;
     for (const int k : ordre) {
         const Annonce& meld = *emplacements[k];
-        const int decalage = ECART_ANNONCES * k + ECART_CARTES * cartesAvant;
+        const int decalage = ECART_ANNONCES * k + ecart_ * cartesAvant;
         for (int j = 0; j < meld.getNbCartes(); ++j) {
             Carte::Couleur couleur = Carte::PasDeCouleur;
             Carte::Position position = Carte::PasDePosition;
@@ -377,7 +393,7 @@ void PanelDeJoueur::afficheAnnonces(const Annonces& annonce) {
             if (montree.faceVisible) {
                 montree.top = TOP_CARTE_LEVEE;
             } else {
-                const int offset = decalage + ECART_CARTES * j;
+                const int offset = decalage + ecart_ * j;
                 montree.faceVisible = true;
                 montree.top = topMontree;
                 montree.left = depuisLaDroite ? rectZoneCartes_.width - MARGE_ANNONCES - LARGEUR_CARTE - offset

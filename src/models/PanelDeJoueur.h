@@ -89,8 +89,10 @@ public:
     void reaffiche(bool cachees) { afficheCartes(cartes(), cachees); }
     // Every card of the hand face up, where it lies (the debug view of all hands).
     void montreFaces();
-    // The card leaves the hand for the central pile; the others keep their places.
+    // The card leaves the hand for the central pile; the others close up around the middle.
     void retireCarte(const Carte& carte);
+    // How far apart the cards of a hand lie: wider areas spread them more.
+    int ecart() const { return ecart_; }
     CarteSet cartes() const;
     // In area order, which is also the drawing order: each card lies in front of those before it.
     const std::vector<CartePlacee>& cartesPlacees() const { return cartes_; }
@@ -206,6 +208,7 @@ private:
     Rectangle rectInformation_;
 
     std::vector<CartePlacee> cartes_;
+    int ecart_ = ECART_CARTES;
     const Carte* carteSelectionnee_ = nullptr;
     bool zoneCartesActive_ = false;
 

@@ -143,7 +143,9 @@ void Joueur::donneCartes(CarteSet main) {
     recoitCartes(main);
 }
 
+// The information on a card explains it in the mode of the trick to come.
 void Joueur::informeCarteJouee(const Carte& carte, const Partie& partie) {
+    panelDuJoueur_->setAtoutAffiche(partie.atout());
     panelDuJoueur_->rafraichit();
     carteJouee(carte, partie);
 }

@@ -90,7 +90,7 @@ public:
     void informeMain(CarteSet main, int noJoueur) { mainDeJoueur(main, noJoueur); }
     void setAtout(Atout atout) {
         atoutDeLaDonne_ = atout;
-        panelDuJoueur_->setAtoutAffiche(atout);
+        panelDuJoueur_->setAtoutAffiche(Partie::atoutDuPremierPli(atout));
     }
     void informeCarteJouee(const Carte& carte, const Partie& partie);
     void informeAnnonce(int noJoueur, const Annonces& annonces) { annonceFaite(noJoueur, annonces); }

@@ -104,7 +104,7 @@ void JoueurHumain::informationCarte(const Carte* carte) {
     auto& lignes = panelDuJoueur_->lignesInformation();
     lignes.clear();
     if (carte) {
-        lignes.push_back(carte->texteInformation(atoutDeLaDonne_));
+        lignes.push_back(carte->texteInformation(panelDuJoueur_->atoutAffiche()));
         lignes.push_back("");
     }
     panelDuJoueur_->rafraichit();

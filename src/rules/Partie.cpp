@@ -24,7 +24,7 @@ Partie::Partie(Atout atout, CarteSet cartesEnJeu, int premierJoueur, int joueurQ
       noDuProchainAJouer_(premierJoueur),
       multiplicateur_(multiplicateur),
       atoutChoisi_(atout),
-      atout_(atout == Atout::ZigZag ? Atout::BasEnHaut : atout) {
+      atout_(atoutDuPremierPli(atout)) {
     for (auto& joueur : peutAvoirCouleur_)
         for (bool& peut : joueur) peut = true;
     TW_ASSERT(cartesEnJeu_.size() == 36, "Partie");

@@ -25,7 +25,10 @@ public:
     CarteSet cartesJouables(const CarteSet& cartesEnMain) const;
 
     int noDuProchainAJouer() const;
+    // The mode of the trick being played: in a zig-zag deal it turns over after every trick.
     Atout atout() const { return atout_; }
+    // A zig-zag deal opens "de bas en haut".
+    static constexpr Atout atoutDuPremierPli(Atout choisi) { return choisi == Atout::ZigZag ? Atout::BasEnHaut : choisi; }
     Atout atoutChoisi() const { return atoutChoisi_; }
     int getMultiplicateur() const { return multiplicateur_; }
     int getPointsEquipe1() const { return pointsEquipe1_; }

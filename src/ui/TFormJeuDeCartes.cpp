@@ -14,6 +14,7 @@
 #include "platform/Exception.h"
 #include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
+#include "ui/Echelle.h"
 #include "ui/Icone.h"
 #include "ui/Langue.h"
 #include "ui/PlateformeQt.h"
@@ -99,6 +100,7 @@ TFormJeuDeCartes::TFormJeuDeCartes(QStringList arguments, QWidget* parent)
     setWindowTitle(QStringLiteral("Trumpwise"));
     setWindowIcon(iconeDuProgramme());
     vueTable_ = new VueTable(this);
+    vueTable_->setMinimumSize(Echelle::TAILLE_MINIMUM);
     setCentralWidget(vueTable_);
     creeMenus();
     traduit();
@@ -230,10 +232,12 @@ void TFormJeuDeCartes::timer_Timer() {
             return;
         case LigneDeCommande::Action::Francais:
             choisitLangue(QStringLiteral("FRA"));
+            appliqueStyleDeLaLangue();
             Nouvellepartie1Click();
             return;
         case LigneDeCommande::Action::Anglais:
             choisitLangue(QStringLiteral("ENU"));
+            appliqueStyleDeLaLangue();
             Nouvellepartie1Click();
             return;
         case LigneDeCommande::Action::NouvellePartie: Nouvellepartie1Click(); return;
@@ -244,11 +248,15 @@ void TFormJeuDeCartes::timer_Timer() {
     }
 }
 
-// The German texts come with the Swiss-German cards.
+// The German texts come with the Swiss-German cards, the others with the French ones: a
+// language chosen after a German session does not keep the German suits under French names.
 void TFormJeuDeCartes::appliqueStyleDeLaLangue() {
-    if (texte(ID_CODE_CARTES) != "GER") return;
-    action("SuisseAllemandes1")->setChecked(true);
-    Cartessuisseallemandes1Click();
+    const bool suisses = texte(ID_CODE_CARTES) == "GER";
+    action(suisses ? "SuisseAllemandes1" : "Francaises1")->setChecked(true);
+    if (suisses)
+        Cartessuisseallemandes1Click();
+    else
+        Cartesfranaises1Click();
 }
 
 void TFormJeuDeCartes::choisitLangue(const QString& code) {

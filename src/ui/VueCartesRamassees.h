@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/Echelle.h"
+
 class PanelDeCartesRamassees;
 
 // One team's score box: the two names, goal, deal and total lines, and below them the pile of
@@ -12,10 +14,17 @@ public:
     explicit VueCartesRamassees(QWidget* parent = nullptr);
     void setModele(const PanelDeCartesRamassees* modele);
     const PanelDeCartesRamassees* modele() const { return modele_; }
+    void setEchelle(const Echelle& echelle);
+
+    // A line as drawn: the blanks that centred it under the names give way to a centred block.
+    QString ligne(int libelle) const;
+    QRect rectLigne(int libelle) const;
+    QFont police(int libelle) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const PanelDeCartesRamassees* modele_ = nullptr;
+    Echelle echelle_;
 };

@@ -15,14 +15,13 @@
 
 #include "models/PanelDeJoueur.h"
 #include "models/DimensionsCarte.h"
+#include "ui/ConseilFlottant.h"
 #include "ui/ImagesCartes.h"
 #include "ui/PlateformeQt.h"
 #include "ui/Texte.h"
 #include "ui/VueTasCentral.h"
 
 namespace {
-
-QRect enQt(const PanelDeJoueur::Rectangle& r) { return {r.left, r.top, r.width, r.height}; }
 
 const char* const STYLE_BOUTON_ATOUT =
     "QToolButton { background: #f6f1df; border: 1px solid #5d5a4c; border-radius: 3px; padding: 0; }"
@@ -31,9 +30,10 @@ const char* const STYLE_BOUTON_ATOUT =
     "QToolButton:disabled { background: #c9c5b4; color: #77736a; }"
     "QToolButton:checked:disabled { background: #d9b347; }";
 
+// The font size is the table's, filled in at each scale.
 const char* const STYLE_BOUTON_ACTION =
     "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff7d6, stop:1 #e9cf78);"
-    " border: 1px solid #7a5a00; border-radius: 5px; font-size: 11px; font-weight: bold; padding: 0; }"
+    " border: 1px solid #7a5a00; border-radius: 5px; font-size: %1px; font-weight: bold; padding: 0; }"
     "QPushButton:hover { background: #fff2b8; }"
     "QPushButton:pressed { background: #d9b347; }"
     "QPushButton:disabled { background: rgba(255,255,255,40); color: rgba(255,255,255,110);"
@@ -65,10 +65,9 @@ void ZoneSurlignable::paintEvent(QPaintEvent*) {
 
 // ---- VueZoneCartes ----
 
-VueZoneCartes::VueZoneCartes(QWidget* parent) : ZoneSurlignable(parent) {
-    setMouseTracking(true);
-    setToolTip(qtexte(PanelDeJoueur::conseilZoneCartes()));
-}
+// The hand has no tool tip: it would lie over the status line and the table. How to play a
+// card is told in the information list while it is empty.
+VueZoneCartes::VueZoneCartes(QWidget* parent) : ZoneSurlignable(parent) { setMouseTracking(true); }
 
 void VueZoneCartes::paintEvent(QPaintEvent* event) {
     ZoneSurlignable::paintEvent(event);
@@ -76,12 +75,13 @@ void VueZoneCartes::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     ImagesCartes& images = ImagesCartes::instance();
+    const double f = echelle_.facteur();
     for (const auto& placee : panel_->cartesPlacees()) {
-        const QRectF ombre(placee.left + 2, placee.top + 2, LARGEUR_CARTE, HAUTEUR_CARTE);
+        const QPoint coin = echelle_.point(placee.left, placee.top);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, placee.carte == panel_->carteSelectionnee() ? 90 : 50));
-        p.drawRoundedRect(ombre, 5, 5);
-        p.drawPixmap(placee.left, placee.top, placee.faceVisible ? images.face(*placee.carte) : images.dos());
+        p.drawRoundedRect(QRectF(QPointF(coin) + QPointF(2 * f, 2 * f), echelle_.carte()), 5 * f, 5 * f);
+        p.drawPixmap(coin, placee.faceVisible ? images.face(*placee.carte, f) : images.dos(f));
     }
 }
 
@@ -93,7 +93,8 @@ void VueZoneCartes::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     AppelAuJeu appel;
-    panel_->survole(point.x(), point.y());
+    const QPoint classique = echelle_.versClassique(point);
+    panel_->survole(classique.x(), classique.y());
 }
 
 void VueZoneCartes::mousePressEvent(QMouseEvent* event) {
@@ -118,8 +119,8 @@ void VueZoneCartes::glisse() {
                      QByteArray::fromStdString(carte->getIdentifiant()));
     auto* glisser = new QDrag(this);
     glisser->setMimeData(donnees);
-    glisser->setPixmap(ImagesCartes::instance().face(*carte));
-    glisser->setHotSpot(QPoint(LARGEUR_CARTE / 2, HAUTEUR_CARTE / 3));
+    glisser->setPixmap(ImagesCartes::instance().face(*carte, echelle_.facteur()));
+    glisser->setHotSpot(echelle_.point(LARGEUR_CARTE / 2, HAUTEUR_CARTE / 3));
     glisser->exec(Qt::MoveAction);
 }
 
@@ -130,18 +131,14 @@ VuePanelJoueur::VuePanelJoueur(QWidget* parent) : QWidget(parent) {
     zoneCartes_ = new VueZoneCartes(this);
     zoneAction_ = new ZoneSurlignable(this);
     boutonAction_ = new QPushButton(zoneAction_);
-    boutonAction_->setStyleSheet(QString::fromLatin1(STYLE_BOUTON_ACTION));
     boutonAction_->setCursor(Qt::PointingHandCursor);
+    conseil_ = new ConseilFlottant(this);
     connect(boutonAction_, &QPushButton::clicked, this, [this] {
         AppelAuJeu appel;
         if (panel_) panel_->cliqueAction();
     });
     labelNom_ = new QLabel(this);
     labelNom_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QFont gras = labelNom_->font();
-    gras.setBold(true);
-    gras.setPixelSize(12);
-    labelNom_->setFont(gras);
     labelNom_->setStyleSheet(QStringLiteral("color: #fff3c4;"));
     hide();
 }
@@ -155,6 +152,7 @@ void VuePanelJoueur::lie(PanelDeJoueur* panel) {
         return;
     }
     construit();
+    appliquePolices();
     panel_->changement = [this] { rafraichit(); };
     show();
     rafraichit();
@@ -185,11 +183,13 @@ void VuePanelJoueur::construit() {
         vue->setCheckable(true);
         vue->setStyleSheet(QString::fromLatin1(STYLE_BOUTON_ATOUT));
         vue->setToolTip(qtexte(bouton.conseil));
-        vue->setIconSize(QSize(PanelDeJoueur::COTE_BOUTON_ATOUT - 2, PanelDeJoueur::COTE_BOUTON_ATOUT - 2));
+        vue->setAccessibleName(qtexte(bouton.conseil));
         vue->setCursor(Qt::PointingHandCursor);
+        vue->installEventFilter(this);
         const Atout atout = static_cast<Atout>(bouton.tag);
         connect(vue, &QToolButton::clicked, this, [this, atout] {
             AppelAuJeu appel;
+            conseil_->hide();
             if (panel_) panel_->cliqueAtout(atout);
             rafraichit();
         });
@@ -197,9 +197,6 @@ void VuePanelJoueur::construit() {
     }
     boutonChibre_ = new QToolButton(zoneAtout_);
     boutonChibre_->setCheckable(true);
-    boutonChibre_->setText(qtexte(panel_->boutonChibre().legende));
-    boutonChibre_->setStyleSheet(QString::fromLatin1(STYLE_BOUTON_ATOUT) +
-                                 QStringLiteral("QToolButton { font-size: 10px; font-weight: bold; }"));
     boutonChibre_->setCursor(Qt::PointingHandCursor);
     connect(boutonChibre_, &QToolButton::clicked, this, [this] {
         AppelAuJeu appel;
@@ -212,6 +209,7 @@ void VuePanelJoueur::construit() {
     if (!panel_->estComplet()) return;
     information_ = new QPlainTextEdit;
     information_->setReadOnly(true);
+    information_->setFocusPolicy(Qt::NoFocus);
     information_->setStyleSheet(QString::fromLatin1(STYLE_LISTE));
     if (!panel_->estEnReseau()) {
         information_->setParent(this);
@@ -244,37 +242,55 @@ void VuePanelJoueur::rechargeImages() {
     if (!panel_) return;
     const auto& modeles = panel_->boutonsAtout();
     for (std::size_t i = 0; i < boutonsAtout_.size() && i < modeles.size(); ++i)
-        boutonsAtout_[i]->setIcon(QIcon(ImagesCartes::instance().glypheAtout(modeles[i].tag)));
+        boutonsAtout_[i]->setIcon(QIcon(ImagesCartes::instance().glypheAtout(modeles[i].tag, echelle_.facteur())));
     zoneCartes_->update();
 }
 
-void VuePanelJoueur::place(int largeurParent, int hauteurParent) {
+void VuePanelJoueur::place(int largeurParent, int hauteurParent, const Echelle& echelle) {
+    const bool autreEchelle = !(echelle == echelle_);
+    echelle_ = echelle;
+    zoneCartes_->setEchelle(echelle);
     if (!panel_) return;
     panel_->place(largeurParent, hauteurParent);
+    if (autreEchelle) {
+        appliquePolices();
+        rechargeImages();
+    }
     placeControles();
 }
 
+// Fonts grow and shrink with the table.
+void VuePanelJoueur::appliquePolices() {
+    QFont gras(QStringLiteral("DejaVu Sans"));
+    gras.setBold(true);
+    gras.setPixelSize(echelle_.police(12));
+    labelNom_->setFont(gras);
+    boutonAction_->setStyleSheet(QString::fromLatin1(STYLE_BOUTON_ACTION).arg(echelle_.police(11)));
+    for (QToolButton* bouton : boutonsAtout_) bouton->setIconSize(echelle_.rect(0, 0, 15, 15).size());
+    if (boutonChibre_)
+        boutonChibre_->setStyleSheet(QString::fromLatin1(STYLE_BOUTON_ATOUT) +
+                                     QStringLiteral("QToolButton { font-size: %1px; font-weight: bold; }")
+                                         .arg(echelle_.police(10)));
+    QFont liste(QStringLiteral("DejaVu Sans Condensed"));
+    liste.setPixelSize(echelle_.police(11));
+    for (QPlainTextEdit* texte : {information_, chat_})
+        if (texte) texte->setFont(liste);
+}
+
 void VuePanelJoueur::placeControles() {
-    setGeometry(enQt(panel_->rect()));
-    // While the trump buttons of an upper panel show, the name moves aside from their row.
-    QRect rectNom = enQt(panel_->rectNom());
-    const bool atoutSousLeNom = panel_->zoneAtoutVisible() && panel_->rectZoneAtout().top == 0 &&
-                                !panel_->boutonsAtout().empty();
-    if (atoutSousLeNom) rectNom.setWidth(std::max(20, panel_->boutonsAtout().front().rect.left - 6));
-    labelNom_->setGeometry(rectNom.adjusted(4, -1, 0, 2));
-    labelNom_->setAlignment((atoutSousLeNom ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
-    zoneAtout_->setGeometry(enQt(panel_->rectZoneAtout()));
-    zoneCartes_->setGeometry(enQt(panel_->rectZoneCartes()));
+    setGeometry(echelle_.rect(panel_->rect()));
+    labelNom_->setGeometry(echelle_.rect(panel_->rectNom()));
+    labelNom_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    zoneAtout_->setGeometry(echelle_.rect(panel_->rectZoneAtout()));
+    zoneCartes_->setGeometry(echelle_.rect(panel_->rectZoneCartes()));
     const auto& modeles = panel_->boutonsAtout();
     for (std::size_t i = 0; i < boutonsAtout_.size() && i < modeles.size(); ++i)
-        boutonsAtout_[i]->setGeometry(enQt(modeles[i].rect));
-    if (boutonChibre_) boutonChibre_->setGeometry(enQt(panel_->boutonChibre().rect));
+        boutonsAtout_[i]->setGeometry(echelle_.rect(modeles[i].rect));
+    if (boutonChibre_) boutonChibre_->setGeometry(echelle_.rect(panel_->boutonChibre().rect));
     if (!panel_->estComplet()) return;
-    zoneAction_->setGeometry(enQt(panel_->rectZoneAction()));
-    boutonAction_->setGeometry(enQt(panel_->rectBoutonAction()));
-    QRect rectInformation = enQt(panel_->rectInformation());
-    // In the lower corners the list would hide the name: it starts under it.
-    if (rectInformation.intersects(rectNom)) rectInformation.setTop(rectNom.bottom() + 3);
+    zoneAction_->setGeometry(echelle_.rect(panel_->rectZoneAction()));
+    boutonAction_->setGeometry(echelle_.rect(panel_->rectBoutonAction()));
+    const QRect rectInformation = echelle_.rect(panel_->rectInformation());
     if (pages_)
         pages_->setGeometry(rectInformation);
     else if (information_)
@@ -282,11 +298,40 @@ void VuePanelJoueur::placeControles() {
     labelNom_->raise();
 }
 
+void VuePanelJoueur::montreConseilAtout(QToolButton* bouton) {
+    const QRect zone(zoneAtout_->mapToGlobal(QPoint(0, 0)), zoneAtout_->size());
+    // Upper panels have their trump area on top, over the hand: the hint goes under the area.
+    // Lower panels have it at the bottom of the window: the hint goes above it.
+    const bool enDessous = panel_->rectZoneAtout().top == 0;
+    const int x = bouton->mapToGlobal(QPoint(0, 0)).x();
+    conseil_->montre(bouton->toolTip(), QPoint(x, enDessous ? zone.bottom() + 3 : zone.top() - 3), enDessous);
+}
+
+bool VuePanelJoueur::eventFilter(QObject* objet, QEvent* event) {
+    auto* bouton = qobject_cast<QToolButton*>(objet);
+    if (!bouton || !panel_) return QWidget::eventFilter(objet, event);
+    if (event->type() == QEvent::ToolTip) {
+        montreConseilAtout(bouton);
+        return true;
+    }
+    if (event->type() == QEvent::Leave || event->type() == QEvent::Hide || event->type() == QEvent::MouseButtonPress)
+        conseil_->hide();
+    return QWidget::eventFilter(objet, event);
+}
+
+// The texts that come from the string table, again after each change of language.
+void VuePanelJoueur::traduit() {
+    if (information_) information_->setPlaceholderText(qtexte(PanelDeJoueur::conseilZoneCartes()));
+    if (boutonChibre_) boutonChibre_->setText(qtexte(panel_->boutonChibre().legende));
+}
+
 void VuePanelJoueur::rafraichit() {
     if (!panel_) return;
     labelNom_->setText(qtexte(panel_->nom()));
+    traduit();
 
     zoneAtout_->setVisible(panel_->zoneAtoutVisible());
+    if (!panel_->zoneAtoutVisible()) conseil_->hide();
     zoneAtout_->setSurligne(panel_->timerAtout().estSurligne());
     suitBoutonsAtout();
 

@@ -4,6 +4,9 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/Echelle.h"
+
+class ConseilFlottant;
 class PanelDeJoueur;
 class PanelTimer;
 class QLabel;
@@ -35,6 +38,7 @@ class VueZoneCartes : public ZoneSurlignable {
 public:
     explicit VueZoneCartes(QWidget* parent);
     void setModele(PanelDeJoueur* panel) { panel_ = panel; }
+    void setEchelle(const Echelle& echelle) { echelle_ = echelle; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +50,7 @@ private:
     void glisse();
 
     PanelDeJoueur* panel_ = nullptr;
+    Echelle echelle_;
     QPoint departGlisser_;
     bool glisserPossible_ = false;
 };
@@ -64,8 +69,9 @@ public:
     // Stops following the panel, which is still there.
     void delie();
     PanelDeJoueur* modele() const { return panel_; }
-    // Lays the panel out for a playing area of this size.
-    void place(int largeurParent, int hauteurParent);
+    // Lays the panel out for a playing area of this size in classic pixels, shown at that scale.
+    void place(int largeurParent, int hauteurParent, const Echelle& echelle);
+    const Echelle& echelle() const { return echelle_; }
     void rafraichit();
     // The card style changed: the trump glyphs are read again.
     void rechargeImages();
@@ -82,15 +88,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     void construit();
+    void traduit();
+    void appliquePolices();
+    // A trump button's hint lies beside the trump area, never over a button to be clicked.
+    void montreConseilAtout(QToolButton* bouton);
     void detruitControles();
     void placeControles();
     void suitBoutonsAtout();
     void suitInformation();
 
     PanelDeJoueur* panel_ = nullptr;
+    Echelle echelle_;
     QLabel* labelNom_;
     ZoneSurlignable* zoneAtout_;
     std::vector<QToolButton*> boutonsAtout_;
@@ -103,4 +115,5 @@ private:
     QPlainTextEdit* chat_ = nullptr;
     QLineEdit* ligneChat_ = nullptr;
     QWidget* pageChat_ = nullptr;
+    ConseilFlottant* conseil_;
 };

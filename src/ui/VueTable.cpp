@@ -16,6 +16,7 @@ namespace {
 
 constexpr int HAUTEUR_LIGNE = 15;
 constexpr int COTE_TRAME = 128;
+constexpr int TOP_ETAT = 4;
 
 // A fine grain laid over the green, so the table reads as cloth rather than as a flat colour.
 QPixmap trameDuFeutre() {
@@ -30,11 +31,10 @@ QPixmap trameDuFeutre() {
     return QPixmap::fromImage(trame);
 }
 
-// The lines are as wide as the pile; a longer text ends in an ellipsis and shows whole as a hint.
-void montreTexte(QLabel* label, const QString& texte) {
-    const QString court = label->fontMetrics().elidedText(texte, Qt::ElideRight, label->width());
-    label->setText(court);
-    label->setToolTip(court == texte ? QString() : texte);
+QFont policeDesLignes(const Echelle& echelle) {
+    QFont police(QStringLiteral("DejaVu Sans Condensed"));
+    police.setPixelSize(echelle.police(12));
+    return police;
 }
 
 }  // namespace
@@ -45,17 +45,17 @@ VueTable::VueTable(QWidget* parent) : QWidget(parent), feutre_(trameDuFeutre()) 
     for (int i = 0; i < NB_HISTORIQUE; ++i) {
         auto* label = new QLabel(this);
         label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
         const int alpha = i == 0 ? 255 : 175 - 9 * i;
         label->setStyleSheet(i == 0 ? QStringLiteral("color: #ffffff; font-weight: bold;")
                                     : QStringLiteral("color: rgba(220, 235, 220, %1);").arg(alpha));
-        QFont police(QStringLiteral("DejaVu Sans Condensed"));
-        police.setPixelSize(12);
-        label->setFont(police);
+        label->setFont(policeDesLignes(echelle_));
         historique_[i] = label;
     }
     labelEtat_ = new QLabel(this);
     labelEtat_->setAlignment(Qt::AlignCenter);
-    labelEtat_->setFont(historique_[0]->font());
+    labelEtat_->setWordWrap(true);
+    labelEtat_->setFont(policeDesLignes(echelle_));
     labelEtat_->setStyleSheet(QStringLiteral("color: #ffe680; font-weight: bold;"));
     for (auto& panel : panels_) panel = new VuePanelJoueur(this);
     for (auto& ramassees : ramassees_) {
@@ -93,11 +93,10 @@ void VueTable::setTable(Table* table) {
 
 void VueTable::rafraichit() {
     suitPanels();
-    montreTexte(labelEtat_, table_ ? qtexte(table_->labelEtat()) : QString());
-    // The status line lies over the oldest line of the history.
-    historique_[NB_HISTORIQUE - 1]->setVisible(labelEtat_->text().isEmpty());
+    labelEtat_->setText(table_ ? qtexte(table_->labelEtat()) : QString());
     for (int i = 0; i < NB_HISTORIQUE; ++i)
-        montreTexte(historique_[i], table_ ? qtexte(table_->labelsHistorique()[i]) : QString());
+        historique_[i]->setText(table_ ? qtexte(table_->labelsHistorique()[i]) : QString());
+    placeTextes();
     tas_->rafraichit();
     for (VueCartesRamassees* ramassees : ramassees_) ramassees->update();
 }
@@ -111,7 +110,7 @@ void VueTable::suitPanels() {
         VuePanelJoueur* vue = panels_[siege];
         if (panel == vue->modele() && (!panel || panel->changement)) continue;
         vue->lie(panel);
-        vue->place(width(), height());
+        vue->place(classique_.width(), classique_.height(), echelle_);
     }
 }
 
@@ -124,19 +123,51 @@ void VueTable::rechargeImages() {
 void VueTable::resizeEvent(QResizeEvent*) { disposition(); }
 
 void VueTable::disposition() {
-    const int w = width();
-    const int h = height();
-    const int topTas = h / 3 - 30;
-    tas_->setGeometry(w / 3, topTas, w / 3, h / 3);
-    labelEtat_->setGeometry(w / 3, topTas - 150, w / 3, HAUTEUR_LIGNE);
-    for (int i = 0; i < NB_HISTORIQUE; ++i)
-        historique_[i]->setGeometry(w / 3, topTas - HAUTEUR_LIGNE * i - HAUTEUR_LIGNE, w / 3, HAUTEUR_LIGNE);
-    labelEtat_->raise();
-    for (VuePanelJoueur* panel : panels_) panel->place(w, h);
-    rafraichit();
+    echelle_ = Echelle::pour(size());
+    classique_ = echelle_.classique(size());
+    const int w = classique_.width();
+    const int h = classique_.height();
+    tas_->place(QRect(w / 3, h / 3 - 30, w / 3, h / 3), echelle_);
+    for (QLabel* label : historique_) label->setFont(policeDesLignes(echelle_));
+    labelEtat_->setFont(policeDesLignes(echelle_));
+    for (VuePanelJoueur* panel : panels_) panel->place(w, h, echelle_);
     const int topRamassees = 2 * h / 3 - 30;
-    ramassees_[1]->move(w / 3, topRamassees);
-    ramassees_[0]->move(2 * w / 3 - PanelDeCartesRamassees::LARGEUR, topRamassees);
+    for (VueCartesRamassees* ramassees : ramassees_) ramassees->setEchelle(echelle_);
+    ramassees_[1]->move(echelle_.point(w / 3, topRamassees));
+    ramassees_[0]->move(echelle_.point(2 * w / 3 - PanelDeCartesRamassees::LARGEUR, topRamassees));
+    rafraichit();
+}
+
+QRect VueTable::rectColonne() const {
+    const int w = classique_.width();
+    return echelle_.rect(w / 3, 0, w / 3, classique_.height() / 3 - 30);
+}
+
+void VueTable::placeTextes() {
+    const QRect colonne = rectColonne();
+    const auto hauteurPour = [&](const QLabel* label) {
+        if (label->text().isEmpty()) return 0;
+        const int texte = label->fontMetrics()
+                              .boundingRect(QRect(0, 0, colonne.width(), 10000), Qt::TextWordWrap, label->text())
+                              .height();
+        return std::max(echelle_.px(HAUTEUR_LIGNE), texte + 1);
+    };
+    const int hauteurEtat = hauteurPour(labelEtat_);
+    labelEtat_->setGeometry(colonne.left(), echelle_.px(TOP_ETAT), colonne.width(), hauteurEtat);
+    labelEtat_->setVisible(hauteurEtat > 0);
+    const int haut = echelle_.px(TOP_ETAT) + hauteurEtat;
+    int bas = colonne.bottom() + 1;
+    for (QLabel* label : historique_) {
+        const int hauteur = std::max(hauteurPour(label), echelle_.px(HAUTEUR_LIGNE));
+        const bool place = bas - hauteur >= haut;
+        label->setVisible(place);
+        if (!place) {
+            bas = haut;
+            continue;
+        }
+        label->setGeometry(colonne.left(), bas - hauteur, colonne.width(), hauteur);
+        bas -= hauteur;
+    }
 }
 
 void VueTable::paintEvent(QPaintEvent*) {

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <array>
 
+#include "ui/Echelle.h"
+
 class QLabel;
 class Table;
 class VueCartesRamassees;
@@ -13,7 +15,8 @@ class VueTasCentral;
 
 // The playing area of the main window, on green felt: the four player panels in the corners,
 // the central pile, the status line and the history above it, and the two teams' score boxes
-// below it. It draws the table's models and lays them out again whenever it is resized.
+// below it. It draws the table's models and lays them out again whenever it is resized, at the
+// scale of its size to the classic one.
 class VueTable : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +38,7 @@ public:
     VueCartesRamassees* vueRamassees(int equipe) const { return ramassees_[equipe & 1]; }
     QLabel* labelEtat() const { return labelEtat_; }
     QLabel* labelHistorique(int i) const { return historique_[i]; }
+    const Echelle& echelle() const { return echelle_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -43,6 +47,10 @@ protected:
 private:
     void disposition();
     void suitPanels();
+    // The status line on top, the history from the pile upwards, each line wrapped to the
+    // column's width; the oldest lines give way when the texts take more room.
+    void placeTextes();
+    QRect rectColonne() const;
 
     Table* table_ = nullptr;
     VueTasCentral* tas_;
@@ -51,4 +59,6 @@ private:
     std::array<VuePanelJoueur*, 4> panels_{};
     std::array<VueCartesRamassees*, 2> ramassees_{};
     QPixmap feutre_;
+    Echelle echelle_;
+    QSize classique_ = Echelle::TAILLE_CLASSIQUE;
 };

@@ -16,6 +16,8 @@ const char* const VueTasCentral::TYPE_CARTE_GLISSEE = "application/x-trumpwise-c
 
 namespace {
 constexpr int RAYON = 10;
+// The hint line ("La plus basse prend.") and its margins; the cards lie below it.
+constexpr int HAUTEUR_BANDEAU = 18;
 }
 
 VueTasCentral::VueTasCentral(QWidget* parent) : QWidget(parent) {
@@ -37,6 +39,29 @@ void VueTasCentral::rafraichit() {
     update();
 }
 
+void VueTasCentral::place(const QRect& classique, const Echelle& echelle) {
+    echelle_ = echelle;
+    tailleClassique_ = classique.size();
+    setGeometry(echelle.rect(classique.x(), classique.y(), classique.width(), classique.height()));
+    update();
+}
+
+QPoint VueTasCentral::coinDeCarte(int noJoueur) const {
+    const QPoint coin = placeSurTas(noJoueur, tailleClassique_.width(), tailleClassique_.height() - HAUTEUR_BANDEAU);
+    return echelle_.point(coin.x(), coin.y() + HAUTEUR_BANDEAU);
+}
+
+QRect VueTasCentral::rectLabelAtout() const {
+    return echelle_.rect(9, 3, tailleClassique_.width() - 18, HAUTEUR_BANDEAU - 4);
+}
+
+QFont VueTasCentral::policeLabelAtout() const {
+    QFont italique(QStringLiteral("DejaVu Sans"));
+    italique.setItalic(true);
+    italique.setPixelSize(echelle_.police(12));
+    return italique;
+}
+
 QPoint VueTasCentral::placeSurTas(int noJoueur, int largeur, int hauteur) {
     const int cx = largeur - largeur / 2;
     const int cy = hauteur - hauteur / 2;
@@ -52,7 +77,7 @@ QPoint VueTasCentral::placeSurTas(int noJoueur, int largeur, int hauteur) {
 
 const Carte* VueTasCentral::carteSous(QPoint point) const {
     for (auto it = ordre_.rbegin(); it != ordre_.rend(); ++it) {
-        const QRect rect(placeSurTas(*it, width(), height()), QSize(LARGEUR_CARTE, HAUTEUR_CARTE));
+        const QRect rect(coinDeCarte(*it), echelle_.carte());
         if (rect.contains(point)) return tas_->carteDe(*it);
     }
     return nullptr;
@@ -67,26 +92,25 @@ void VueTasCentral::paintEvent(QPaintEvent*) {
     feutre.setColorAt(1, QColor(0x13, 0x6b, 0x31));
     p.setPen(QPen(QColor(0x0a, 0x40, 0x1c), 2));
     p.setBrush(feutre);
-    p.drawRoundedRect(cadre, RAYON, RAYON);
+    const double f = echelle_.facteur();
+    p.drawRoundedRect(cadre, RAYON * f, RAYON * f);
     p.setPen(QPen(QColor(255, 255, 255, 40), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(cadre.adjusted(4, 4, -4, -4), RAYON - 3, RAYON - 3);
+    p.drawRoundedRect(cadre.adjusted(4 * f, 4 * f, -4 * f, -4 * f), (RAYON - 3) * f, (RAYON - 3) * f);
     if (!tas_) return;
 
-    QFont italique = font();
-    italique.setItalic(true);
-    p.setFont(italique);
+    p.setFont(policeLabelAtout());
     p.setPen(QColor(0xf4, 0xe9, 0xb8));
-    p.drawText(QRect(3 + 6, 3 + 3, width() - 6 - 12, 15), Qt::AlignRight | Qt::AlignVCenter, qtexte(tas_->labelAtout()));
+    p.drawText(rectLabelAtout(), Qt::AlignRight | Qt::AlignVCenter, qtexte(tas_->labelAtout()));
 
     for (const int siege : ordre_) {
         const Carte* carte = tas_->carteDe(siege);
         if (!carte) continue;
-        const QPoint coin = placeSurTas(siege, width(), height());
+        const QPoint coin = coinDeCarte(siege);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 60));
-        p.drawRoundedRect(QRectF(coin.x() + 2, coin.y() + 3, LARGEUR_CARTE, HAUTEUR_CARTE), 5, 5);
-        p.drawPixmap(coin, ImagesCartes::instance().face(*carte));
+        p.drawRoundedRect(QRectF(QPointF(coin) + QPointF(2 * f, 3 * f), echelle_.carte()), 5 * f, 5 * f);
+        p.drawPixmap(coin, ImagesCartes::instance().face(*carte, f));
     }
 }
 

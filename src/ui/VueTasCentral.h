@@ -4,11 +4,13 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/Echelle.h"
+
 class Carte;
 class TasCentral;
 
-// The green central pile: the cards of the trick, each placed towards the seat that played it,
-// and the hint line of the deal's mode. It takes the drop of a card dragged from the user's hand,
+// The green central pile: the hint line of the deal's mode in a band along its top, and under
+// it the cards of the trick, each placed towards the seat that played it. It takes the drop of a card dragged from the user's hand,
 // and tells the user's player which card lies under the pointer.
 class VueTasCentral : public QWidget {
     Q_OBJECT
@@ -22,9 +24,17 @@ public:
     TasCentral* modele() const { return tas_; }
     // Follows the model: cards newly put lie in front of the earlier ones.
     void rafraichit();
+    // The pile's place in the playing area, in classic pixels, shown at that scale.
+    void place(const QRect& classique, const Echelle& echelle);
+    const Echelle& echelle() const { return echelle_; }
 
     // Where the card of a seat lies on a pile of that inner size.
     static QPoint placeSurTas(int noJoueur, int largeur, int hauteur);
+    // The top left corner of a seat's card in this view.
+    QPoint coinDeCarte(int noJoueur) const;
+    // The band of the hint line, which no card covers.
+    QRect rectLabelAtout() const;
+    QFont policeLabelAtout() const;
     // The frontmost card under a point, or none.
     const Carte* carteSous(QPoint point) const;
 
@@ -37,6 +47,8 @@ protected:
 
 private:
     TasCentral* tas_ = nullptr;
+    Echelle echelle_;
+    QSize tailleClassique_;
     // Seats in the order their cards were put on the pile.
     std::vector<int> ordre_;
 };

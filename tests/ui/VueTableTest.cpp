@@ -126,9 +126,13 @@ TEST_F(VueTableTest, LaVueSuitLesChangementsDuModeleEtSeReplaceAuRedimensionneme
     EXPECT_EQ(vue_->labelHistorique(1)->text(), "Un texte tout neuf.");
     EXPECT_NE(precedent, vue_->labelHistorique(1)->text());
 
+    // 900 x 700 is the classic table 792 x 616 at the scale 900 / 792: everything grows by that
+    // factor, the cards with it, and the extra height goes to the middle column.
     vue_->resize(900, 700);
-    EXPECT_EQ(vue_->vueTas()->geometry(), QRect(300, 203, 300, 233));
-    EXPECT_EQ(vue_->vuePanel(3)->geometry(), QRect(900 - 284 - 8, 0, 284, 178 + 199));
+    EXPECT_EQ(vue_->echelle().facteur(), 900.0 / 792);
+    EXPECT_EQ(vue_->vueTas()->geometry(), QRect(300, 199, 300, 233));
+    EXPECT_EQ(vue_->vuePanel(3)->geometry(), QRect(609, 0, 282, 428));
+    EXPECT_EQ(vue_->echelle().carte(), QSize(81, 109));
 }
 
 TEST_F(VueTableTest, QuatreHumainsJouentUnPliAvecLaSouris) {

@@ -38,8 +38,8 @@ void zigZag(QPainter& p) {
 
 }  // namespace
 
-QImage dessineBouton(const StyleDessine& style, Atout mode) {
-    Toile toile(TAILLE_BOUTON);
+QImage dessineBouton(const StyleDessine& style, Atout mode, double echelle) {
+    Toile toile(TAILLE_BOUTON, echelle);
     QPainter& p = toile.peintre();
     switch (mode) {
     case Atout::HautEnBas: p.fillPath(flecheVersLeBas(), ENCRE_DES_FLECHES); break;

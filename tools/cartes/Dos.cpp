@@ -49,8 +49,8 @@ void medaillon(QPainter& p, const StyleDessine& style) {
 
 }  // namespace
 
-QImage dessineDos(const StyleDessine& style) {
-    Toile toile(TAILLE_CARTE);
+QImage dessineDos(const StyleDessine& style, double echelle) {
+    Toile toile(TAILLE_CARTE, echelle);
     QPainter& p = toile.peintre();
     dessineCarteVierge(p, teintes::BLANC);
     QPainterPath champ;

@@ -5,4 +5,4 @@
 #include "StyleDessine.h"
 
 // The back shared by all the cards of a style.
-QImage dessineDos(const StyleDessine& style);
+QImage dessineDos(const StyleDessine& style, double echelle = 1.0);

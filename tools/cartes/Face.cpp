@@ -77,8 +77,8 @@ void dessineMilieu(QPainter& p, const StyleDessine& style, const Carte& carte) {
 
 }  // namespace
 
-QImage dessineFace(const StyleDessine& style, const Carte& carte) {
-    Toile toile(TAILLE_CARTE);
+QImage dessineFace(const StyleDessine& style, const Carte& carte, double echelle) {
+    Toile toile(TAILLE_CARTE, echelle);
     QPainter& p = toile.peintre();
     dessineCarteVierge(p, PAPIER);
     dessineIndexes(p, style, carte);

@@ -7,4 +7,4 @@
 class Carte;
 
 // The face of a card at the shown size, with transparent corners.
-QImage dessineFace(const StyleDessine& style, const Carte& carte);
+QImage dessineFace(const StyleDessine& style, const Carte& carte, double echelle = 1.0);

@@ -78,7 +78,7 @@ protected:
 struct CasDeDisposition {
     int noJoueur;
     bool complet;
-    Rect panel, atout, cartes, action, information;
+    Rect panel, atout, cartes, action, information, nom;
 };
 
 }  // namespace
@@ -86,10 +86,12 @@ struct CasDeDisposition {
 TEST_F(PanelDeJoueurTest, LayoutInTheFourCorners) {
     const Rect vide;
     const CasDeDisposition cas[] = {
-        {0, true, {8, 0, 284, 377}, {0, 0, 284, 49}, {0, 49, 284, 129}, {0, 178, 284, 49}, {0, 229, 284, 148}},
-        {1, true, {8, 223, 284, 377}, {0, 328, 284, 49}, {0, 199, 284, 129}, {0, 150, 284, 49}, {0, 2, 284, 148}},
-        {2, false, {608, 422, 284, 178}, {0, 129, 284, 49}, {0, 0, 284, 129}, vide, vide},
-        {3, false, {608, 0, 284, 178}, {0, 0, 284, 49}, {0, 49, 284, 129}, vide, vide},
+        {0, true, {8, 0, 284, 377}, {0, 0, 284, 49}, {0, 49, 284, 129}, {0, 178, 284, 49}, {0, 229, 284, 148},
+         {2, 1, 280, 14}},
+        {1, true, {8, 223, 284, 377}, {0, 328, 284, 49}, {0, 199, 284, 129}, {0, 150, 284, 49}, {0, 2, 284, 148},
+         {2, 199 + 115, 280, 14}},
+        {2, false, {608, 422, 284, 178}, {0, 129, 284, 49}, {0, 0, 284, 129}, vide, vide, {2, 115, 280, 14}},
+        {3, false, {608, 0, 284, 178}, {0, 0, 284, 49}, {0, 49, 284, 129}, vide, vide, {2, 1, 280, 14}},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.noJoueur);
@@ -100,7 +102,9 @@ TEST_F(PanelDeJoueurTest, LayoutInTheFourCorners) {
         EXPECT_EQ(panel->rectZoneCartes(), c.cartes);
         EXPECT_EQ(panel->rectZoneAction(), c.action);
         EXPECT_EQ(panel->rectInformation(), c.information);
-        EXPECT_EQ(panel->rectNom(), (Rect{2, 2, 280, 13}));
+        // The name has a row of its own: above the trump buttons in the upper panels, under the
+        // hand in the lower ones, where neither the buttons nor the shown melds cover it.
+        EXPECT_EQ(panel->rectNom(), c.nom);
         EXPECT_FALSE(panel->zoneAtoutVisible());
     }
     const auto panel = panelDuJoueur();
@@ -112,12 +116,15 @@ TEST_F(PanelDeJoueurTest, LayoutInTheFourCorners) {
     EXPECT_FALSE(distant.estComplet());
 }
 
-TEST_F(PanelDeJoueurTest, NineCardsCentredTwelvePixelsApart) {
+// Nine cards spread over the area, each showing a strip of 22 of its 71 pixels: the index and
+// part of the picture.
+TEST_F(PanelDeJoueurTest, NineCardsCentredAndSpreadOverTheArea) {
     const auto panel = panelDuJoueur();
     panel->afficheCartes(ens("AC 6T 7T 8T 9K XK VK DK RP"), true);
-    EXPECT_EQ(lefts(*panel), (std::vector<int>{58, 70, 82, 94, 106, 118, 130, 142, 154}));
-    const int margeDroite = 284 - (154 + 71);
-    EXPECT_LE(std::abs(margeDroite - 58), 1);
+    EXPECT_EQ(panel->ecart(), 22);
+    EXPECT_EQ(lefts(*panel), (std::vector<int>{18, 40, 62, 84, 106, 128, 150, 172, 194}));
+    const int margeDroite = 284 - (194 + 71);
+    EXPECT_LE(std::abs(margeDroite - 18), 1);
     for (const auto& p : panel->cartesPlacees()) {
         EXPECT_EQ(p.top, 18);
         EXPECT_TRUE(p.faceVisible);  // the user's own hand, whatever the caller asks
@@ -125,16 +132,20 @@ TEST_F(PanelDeJoueurTest, NineCardsCentredTwelvePixelsApart) {
     EXPECT_EQ(panel->cartesPlacees().front().carte, &c("6T"));  // tag order
     EXPECT_EQ(panel->cartes(), ens("AC 6T 7T 8T 9K XK VK DK RP"));
 
-    // Re-placed in a wider window, the hand follows the middle of its area.
+    // Re-placed in a wider window, the hand spreads further and stays in the middle of its area;
+    // in the narrowest area the cards still lie 12 pixels apart.
     panel->place(1200, 600);
-    EXPECT_EQ(panel->cartesPlacees().front().left, 58 + 50);
+    EXPECT_EQ(panel->ecart(), 35);
+    EXPECT_EQ(panel->cartesPlacees().front().left, (384 - 8 * 35 - 71) / 2);
+    panel->place(400, 600);
+    EXPECT_EQ(panel->ecart(), 12);
 }
 
 TEST_F(PanelDeJoueurTest, OtherPanelsShowBacksOnlyWhenAsked) {
     const auto panel = panelOrdinateur(1);
     panel->afficheCartes(ens("6T 7T"), true);
     EXPECT_FALSE(panel->cartesPlacees()[0].faceVisible);
-    EXPECT_EQ(lefts(*panel), (std::vector<int>{(284 - 36 - 71 + 24) / 2, (284 - 36 - 71 + 24) / 2 + 12}));
+    EXPECT_EQ(lefts(*panel), (std::vector<int>{(284 - 22 - 71) / 2, (284 - 22 - 71) / 2 + 22}));
     panel->montreFaces();
     EXPECT_TRUE(panel->cartesPlacees()[1].faceVisible);
     panel->reaffiche(false);
@@ -188,9 +199,9 @@ TEST_F(PanelDeJoueurTest, HoverHitsTheFrontCardAboveTheRaisedBottom) {
     panel->afficheCartes(ens("6T 7T 8T"), false);
     panel->attendCarte(23);
     const int gauche6T = placee(*panel, c("6T")).left;
-    panel->survole(gauche6T + 30, 20);
+    panel->survole(gauche6T + 50, 20);
     EXPECT_EQ(panel->carteSelectionnee(), &c("8T"));
-    panel->survole(gauche6T + 30, 105);
+    panel->survole(gauche6T + 50, 105);
     EXPECT_EQ(panel->carteSelectionnee(), nullptr);
     EXPECT_EQ(placee(*panel, c("8T")).top, 18);
     panel->survole(gauche6T - 1, 20);
@@ -231,11 +242,10 @@ TEST_F(PanelDeJoueurTest, DoubleClickPlaysTheRaisedCardOnly) {
     panel->doubleClic();
     EXPECT_EQ(joueur.appels.size(), 1u);
 
-    // The table takes the card to the central pile; the rest of the hand stays where it was.
-    const auto avant = placee(*panel, c("6T")).left;
-    panel->retireCarte(c("8T"));
-    EXPECT_EQ(panel->cartes(), ens("6T 7T"));
-    EXPECT_EQ(placee(*panel, c("6T")).left, avant);
+    // The table takes the card to the central pile; the rest of the hand closes up, no gap left.
+    panel->retireCarte(c("7T"));
+    EXPECT_EQ(panel->cartes(), ens("6T 8T"));
+    EXPECT_EQ(lefts(*panel), (std::vector<int>{(284 - 22 - 71) / 2, (284 - 22 - 71) / 2 + 22}));
 }
 
 TEST_F(PanelDeJoueurTest, DropOnThePilePlaysTheDraggedCard) {
@@ -260,9 +270,11 @@ TEST_F(PanelDeJoueurTest, SixTrumpButtonsUnderSuisseAllemand) {
     EXPECT_EQ(boutons[4].image, "5_btn.bmp");
     EXPECT_EQ(boutons[4].conseil, "De haut en bas x3, chaque huit vaut huit points");
     EXPECT_EQ(boutons[2].conseil, "Pique x2");
-    EXPECT_EQ(boutons[0].rect, (Rect{91, 8, 17, 17}));
-    EXPECT_EQ(boutons[5].rect, (Rect{176, 8, 17, 17}));
-    EXPECT_EQ(panel->boutonChibre().rect, (Rect{91, 25, 102, 17}));
+    // Under the name's row in an upper panel, at the top of the area in a lower one.
+    EXPECT_EQ(boutons[0].rect, (Rect{91, 15, 17, 17}));
+    EXPECT_EQ(boutons[5].rect, (Rect{176, 15, 17, 17}));
+    EXPECT_EQ(panel->boutonChibre().rect, (Rect{91, 32, 102, 17}));
+    EXPECT_EQ(panelDuJoueur(1, suisseAllemand())->boutonChibre().rect, (Rect{91, 25, 102, 17}));
     EXPECT_EQ(panel->boutonChibre().legende, "&Chibre");
     EXPECT_EQ(panelDuJoueur(0, suisseRomand())->boutonsAtout().size(), 4u);
 }
@@ -316,6 +328,12 @@ TEST_F(PanelDeJoueurTest, ChibreLeavesTheTrumpAreaOpenAChosenModeClosesIt) {
     EXPECT_FALSE(panel->boutonsAtout()[0].enfonce);
     EXPECT_FALSE(panel->zoneAtoutActive());
     EXPECT_TRUE(panel->zoneAtoutVisible());
+
+    // The partner's choice after a chibre carries both flags: his panel shows the mode alone.
+    choisi.estChibre = true;
+    panel->afficheAtout(choisi);
+    EXPECT_FALSE(panel->boutonChibre().enfonce);
+    EXPECT_TRUE(panel->boutonsAtout()[1].enfonce);
 
     panel->afficheAtout(StatusAtout());
     EXPECT_FALSE(panel->zoneAtoutVisible());
@@ -412,7 +430,7 @@ TEST_F(PanelDeJoueurTest, MeldsOfAHiddenHand) {
     const auto& cartes = droite->cartesPlacees();
     ASSERT_EQ(cartes.size(), 9u);
     const std::vector<const Carte*> devant{&c("DK"), &c("VK"), &c("XK"), &c("9K"), &c("8T"), &c("7T"), &c("6T")};
-    const std::vector<int> gauches{8, 20, 32, 44, 8 + 8 + 48, 8 + 8 + 60, 8 + 8 + 72};
+    const std::vector<int> gauches{8, 30, 52, 74, 8 + 8 + 88, 8 + 8 + 110, 8 + 8 + 132};
     for (std::size_t i = 0; i < devant.size(); ++i) {
         SCOPED_TRACE(i);
         const auto& p = cartes[2 + i];
@@ -428,9 +446,9 @@ TEST_F(PanelDeJoueurTest, MeldsOfAHiddenHand) {
     gauche->afficheAnnonces(annonces);
     const int bord = 284 - 8 - 71;
     EXPECT_EQ(placee(*gauche, c("8T")).left, bord - 8);
-    EXPECT_EQ(placee(*gauche, c("6T")).left, bord - 8 - 24);
-    EXPECT_EQ(placee(*gauche, c("DK")).left, bord - 36);
-    EXPECT_EQ(placee(*gauche, c("9K")).left, bord - 36 - 36);
+    EXPECT_EQ(placee(*gauche, c("6T")).left, bord - 8 - 44);
+    EXPECT_EQ(placee(*gauche, c("DK")).left, bord - 66);
+    EXPECT_EQ(placee(*gauche, c("9K")).left, bord - 66 - 66);
     EXPECT_EQ(placee(*gauche, c("9K")).top, 9);
     EXPECT_EQ(gauche->cartesPlacees().back().carte, &c("9K"));
 }

@@ -15,7 +15,6 @@ namespace {
 // Texts of the string table used here.
 enum IdTexte {
     ID_EVENEMENT_DU_JOUEUR = 1536,
-    ID_FICHIER_VIDE = 1537,
     ID_REVOIR_LA_PARTIE = 1538,
     ID_TITRE_QUESTION = 1539,
     ID_FIN_DU_FILM = 1540,
@@ -27,6 +26,7 @@ enum IdTexte {
     ID_EVENEMENT_IMPOSSIBLE = 3607,
     ID_EVENEMENT_JAMAIS_ENREGISTRE = 3608,
     ID_INSCRIPTIONS_MANQUANTES = 3609,
+    ID_FICHIER_VIDE = 3621,
 };
 
 // Replayed events before the last one never stop the table.

@@ -35,6 +35,11 @@ void PanelDeCartesRamassees::affichePoints(std::int32_t pointsDonne, std::int32_
     signale();
 }
 
+void PanelDeCartesRamassees::afficheScoreFinal(std::int32_t score) {
+    libelles_[LigneTotal] = formate(2309, score);
+    signale();
+}
+
 void PanelDeCartesRamassees::ajouteCarte(const Carte& carte) {
     const std::size_t n = cartes_.size();
     const int top = n == 0 ? TOP_PREMIERE_CARTE : cartes_[(n - 1) / CARTES_PAR_PAS].top + DECALAGE_PILE;

@@ -36,6 +36,8 @@ public:
     // Points already multiplied; total is the team's total before this deal.
     void affichePoints(std::int32_t pointsDonne, std::int32_t pointsAnnonces, std::int32_t total,
                        std::int32_t multiplicateur);
+    // At the end of the game the total line gives the final score, the last deal included.
+    void afficheScoreFinal(std::int32_t score);
     void ajouteCarte(const Carte& carte);
     void vide();
 

@@ -231,6 +231,8 @@ void Table::demandeFinDePartie(const InfoDemande& demande) {
     }
     statistiques_.ajouteResultat(score1 - score2, equipe1Gagne);
     metAJourScores();
+    panelsRamassees_[0].afficheScoreFinal(score1);
+    panelsRamassees_[1].afficheScoreFinal(score2);
 }
 
 void Table::traiteFinDePartie() {

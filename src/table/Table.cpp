@@ -97,7 +97,9 @@ void Table::commencePartie(ModeDemarrage mode, OptionsDePartie::Connection conne
         }
         demandeProchaineAction(ModeRejeu::Normal);
     } catch (const Exception& erreur) {
-        Plateforme::courante().erreur(std::string(erreur.nomDeClasse()) + ": " + erreur.what());
+        // What went wrong in the user's words, for a file with its name first; never the bare
+        // name of an error class.
+        Plateforme::courante().erreur(mode == ChargeFichier ? formate(3622, texte) + "\n" + erreur.what() : erreur.what());
         labelEtat_.clear();
         videTable();
         listeDesEvenements_.vide();

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "platform/TableDesTextes.h"
 #include "support/Fichiers.h"
 #include "support/PartieDeQuatreHumains.h"
 
@@ -131,7 +132,7 @@ TEST_F(FichierDePartie, BadFilesGiveAClearMessageAndChangeNothing) {
         std::string message;
     };
     const Cas cas[] = {
-        {"vide", "", "Ce fichier est vide ou corrompu."},
+        {"vide", "", "Ce fichier de partie est vide."},
         {"version2", "2\r\n" + ligne2, "Ce fichier n'est pas compatible"},
         {"pasUnNombre", "trois\r\n", "Ce fichier n'est pas compatible"},
         {"tronque", contenu.substr(0, contenu.size() - 9), "endommag"},
@@ -151,6 +152,9 @@ TEST_F(FichierDePartie, BadFilesGiveAClearMessageAndChangeNothing) {
         const auto& boite = partie.plateforme.boites.back();
         EXPECT_EQ(boite.genre, "erreur") << k.nom;
         EXPECT_NE(boite.texte.find(k.message), std::string::npos) << k.nom << ": " << boite.texte;
+        // The user reads which file failed, in his language, and no class name of the program.
+        EXPECT_EQ(boite.texte.rfind(formate(3622, chemin.string()), 0), 0u) << k.nom << ": " << boite.texte;
+        EXPECT_EQ(boite.texte.find("Erreur"), std::string::npos) << k.nom << ": " << boite.texte;
         EXPECT_EQ(partie.table.etatJeu(), EvenementDeJeu::Depart) << k.nom;
         EXPECT_EQ(litFichier(chemin), k.contenu) << k.nom;
     }

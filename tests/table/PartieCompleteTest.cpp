@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/TableDesTextes.h"
 #include "support/PartieDeQuatreHumains.h"
 
 namespace {
@@ -26,6 +27,9 @@ TEST(PartieComplete, FourHumansPlayAStandardGameToItsEnd) {
     const int total2 = partie.table.totalEquipe(1) + partie.table.pointsAnnoncesEquipe(1) +
                        (partie.table.partie() ? partie.table.partie()->getPointsEquipe2() : 0);
     EXPECT_TRUE(total1 >= 1000 || total2 >= 1000);
+    // The score boxes end on the final score, this deal included.
+    EXPECT_EQ(partie.table.panelRamassees(0).libelles()[PanelDeCartesRamassees::LigneTotal], formate(2309, total1));
+    EXPECT_EQ(partie.table.panelRamassees(1).libelles()[PanelDeCartesRamassees::LigneTotal], formate(2309, total2));
     EXPECT_GE(partie.table.compteurDonnes(), 3);
     EXPECT_GT(partie.nbChibres, 0);
 

@@ -11,9 +11,14 @@
 #include "players/JoueurSansMemoire.h"
 #include "rules/TypeDePartie.h"
 #include "ui/PlateformeQt.h"
+#include "ui/Langue.h"
 #include "ui/ReponseModale.h"
 #include "ui/TFormJeuDeCartes.h"
 #include "ui/Texte.h"
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+#include "ui/ImagesCartes.h"
 #include "ui/VuePanelJoueur.h"
 #include "ui/VueTable.h"
 
@@ -192,6 +197,25 @@ TEST_F(TFormJeuDeCartesTest, SauverEcritLaPartieQuOuvrirRejoue) {
     EXPECT_EQ(question, qtexte(1538)) << "a file of more than ten lines offers the film";
     EXPECT_EQ(f->table()->etatJeu(), etat);
     QFile::remove(fichier);
+}
+
+// After a German session, "-english" brings the French cards with the English texts, and the
+// hints of the table read in English at once, not at the next start.
+TEST_F(TFormJeuDeCartesTest, LaLangueDeLaLigneDeCommandeChangeCartesEtConseils) {
+    ASSERT_TRUE(langue::choisit(QStringLiteral("DEU")));
+    auto f = fenetre({"trumpwise", "-english"});
+    f->timer_Timer();
+    EXPECT_EQ(texte(5), "ENU");
+    EXPECT_EQ(f->styleCartes(), StyleCartes::Francaises);
+    EXPECT_EQ(ImagesCartes::instance().style(), StyleCartes::Francaises);
+    EXPECT_TRUE(f->action("Francaises1")->isChecked());
+    QPlainTextEdit* information = f->vueTable()->vuePanel(0)->information();
+    ASSERT_NE(information, nullptr);
+    EXPECT_EQ(information->placeholderText(), qtexte(2562));
+    EXPECT_TRUE(information->placeholderText().startsWith("Double-click"));
+    EXPECT_EQ(f->vueTable()->vuePanel(0)->boutonChibre()->text(), qtexte(2563));
+    f.reset();
+    langue::choisit(QStringLiteral("FRA"));
 }
 
 }  // namespace

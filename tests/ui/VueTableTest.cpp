@@ -12,6 +12,7 @@
 #include "events/Statistiques.h"
 #include "table/Table.h"
 #include "models/TasCentral.h"
+#include "ui/ConseilFlottant.h"
 #include "ui/PlateformeQt.h"
 #include "ui/Texte.h"
 #include "ui/VueCartesRamassees.h"
@@ -198,6 +199,32 @@ TEST_F(VueTableTest, UneCarteRefuseeNeSeLevePasEtLInformationDitPourquoi) {
         return;
     }
     FAIL() << "the fixed deal gives the next seat a card of another suit";
+}
+
+// The hint of a trump button lies beside the trump area, so that the click on "Chibre" or on
+// another mode right after it lands on the button, whichever corner the panel is in.
+TEST_F(VueTableTest, LeConseilDUnBoutonDAtoutNeCouvreAucunBouton) {
+    demarre();
+    for (int siege = 0; siege < 4; ++siege) {
+        SCOPED_TRACE(siege);
+        VuePanelJoueur* vuePanel = vue_->vuePanel(siege);
+        vuePanel->modele()->afficheBoutons();
+        const auto global = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+        QToolButton* trefle = vuePanel->boutonAtout(0);
+        QHelpEvent survol(QEvent::ToolTip, QPoint(5, 5), trefle->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(trefle, &survol);
+        auto* conseil = vuePanel->findChild<ConseilFlottant*>();
+        ASSERT_NE(conseil, nullptr);
+        ASSERT_TRUE(conseil->isVisible());
+        EXPECT_EQ(conseil->text(), trefle->toolTip());
+        EXPECT_TRUE(conseil->testAttribute(Qt::WA_TransparentForMouseEvents));
+        EXPECT_FALSE(global(conseil).intersects(global(vuePanel->boutonChibre())));
+        for (int i = 0; i < vuePanel->nbBoutonsAtout(); ++i)
+            EXPECT_FALSE(global(conseil).intersects(global(vuePanel->boutonAtout(i)))) << i;
+        QEvent depart(QEvent::Leave);
+        QApplication::sendEvent(trefle, &depart);
+        EXPECT_FALSE(conseil->isVisible());
+    }
 }
 
 TEST(VueTasCentral, LesCartesSePlacentVersLeurSiege) {

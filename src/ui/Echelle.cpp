@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Toile.h"
+#include "ui/cartes/Toile.h"
 #include "models/DimensionsCarte.h"
 
 Echelle Echelle::pour(QSize zone) {

@@ -4,11 +4,11 @@
 #include <QImage>
 #include <cmath>
 
-#include "BoutonsAtout.h"
-#include "ContourDeCarte.h"
-#include "Dos.h"
-#include "Face.h"
-#include "StyleDessine.h"
+#include "ui/cartes/BoutonsAtout.h"
+#include "ui/cartes/ContourDeCarte.h"
+#include "ui/cartes/Dos.h"
+#include "ui/cartes/Face.h"
+#include "ui/cartes/StyleDessine.h"
 #include "ui/Ressources.h"
 
 namespace {

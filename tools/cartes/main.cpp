@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "GenerateurCartes.h"
-#include "Planche.h"
+#include "ui/cartes/GenerateurCartes.h"
+#include "ui/cartes/Planche.h"
 
 // Draws the card pictures into the given Cartes folder, at build time, without a display.
 int main(int argc, char** argv) {

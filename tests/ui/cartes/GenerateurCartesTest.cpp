@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "GenerateurCartes.h"
+#include "ui/cartes/GenerateurCartes.h"
 
 namespace {
 

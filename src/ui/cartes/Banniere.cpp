@@ -1,10 +1,10 @@
-#include "Banniere.h"
+#include "ui/cartes/Banniere.h"
 
 #include <QLinearGradient>
 
-#include "CadreDeFigure.h"
-#include "Enseignes.h"
-#include "OutilsDeDessin.h"
+#include "ui/cartes/CadreDeFigure.h"
+#include "ui/cartes/Enseignes.h"
+#include "ui/cartes/OutilsDeDessin.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "Personnages.h"
+#include "ui/cartes/Personnages.h"
 
-#include "OutilsDeDessin.h"
+#include "ui/cartes/OutilsDeDessin.h"
 
 using namespace teintes;
 

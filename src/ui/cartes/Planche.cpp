@@ -1,11 +1,11 @@
-#include "Planche.h"
+#include "ui/cartes/Planche.h"
 
 #include <QPainter>
 #include <vector>
 
-#include "BoutonsAtout.h"
-#include "ContourDeCarte.h"
-#include "ImagesDuStyle.h"
+#include "ui/cartes/BoutonsAtout.h"
+#include "ui/cartes/ContourDeCarte.h"
+#include "ui/cartes/ImagesDuStyle.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ContourDeCarte.h"
+#include "ui/cartes/ContourDeCarte.h"
 
 QPainterPath contourCarte() {
     QPainterPath contour;

@@ -1,4 +1,4 @@
-#include "Toile.h"
+#include "ui/cartes/Toile.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "EnseignesSuisses.h"
+#include "ui/cartes/EnseignesSuisses.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
 
-#include "OutilsDeDessin.h"
+#include "ui/cartes/OutilsDeDessin.h"
 
 namespace {
 

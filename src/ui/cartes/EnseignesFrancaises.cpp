@@ -1,4 +1,4 @@
-#include "EnseignesFrancaises.h"
+#include "ui/cartes/EnseignesFrancaises.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "CadreDeFigure.h"
+#include "ui/cartes/CadreDeFigure.h"
 
 #include <QLinearGradient>
 
-#include "OutilsDeDessin.h"
+#include "ui/cartes/OutilsDeDessin.h"
 
 namespace {
 

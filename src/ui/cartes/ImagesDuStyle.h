@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-#include "StyleDessine.h"
+#include "ui/cartes/StyleDessine.h"
 #include "rules/Atout.h"
 #include "rules/Carte.h"
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "StyleDessine.h"
+#include "ui/cartes/StyleDessine.h"
 
 class Carte;
 

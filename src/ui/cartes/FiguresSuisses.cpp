@@ -1,9 +1,9 @@
-#include "FiguresSuisses.h"
+#include "ui/cartes/FiguresSuisses.h"
 
-#include "CadreDeFigure.h"
-#include "Enseignes.h"
-#include "OutilsDeDessin.h"
-#include "Personnages.h"
+#include "ui/cartes/CadreDeFigure.h"
+#include "ui/cartes/Enseignes.h"
+#include "ui/cartes/OutilsDeDessin.h"
+#include "ui/cartes/Personnages.h"
 #include "rules/Carte.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 #include <QSizeF>
 #include <vector>
 
-#include "StyleDessine.h"
+#include "ui/cartes/StyleDessine.h"
 
 struct PointDeCarte {
     QPointF centre;

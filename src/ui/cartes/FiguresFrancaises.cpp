@@ -1,9 +1,9 @@
-#include "FiguresFrancaises.h"
+#include "ui/cartes/FiguresFrancaises.h"
 
-#include "CadreDeFigure.h"
-#include "Enseignes.h"
-#include "OutilsDeDessin.h"
-#include "Personnages.h"
+#include "ui/cartes/CadreDeFigure.h"
+#include "ui/cartes/Enseignes.h"
+#include "ui/cartes/OutilsDeDessin.h"
+#include "ui/cartes/Personnages.h"
 #include "rules/Carte.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "Dos.h"
+#include "ui/cartes/Dos.h"
 
-#include "ContourDeCarte.h"
-#include "Enseignes.h"
-#include "OutilsDeDessin.h"
-#include "Toile.h"
+#include "ui/cartes/ContourDeCarte.h"
+#include "ui/cartes/Enseignes.h"
+#include "ui/cartes/OutilsDeDessin.h"
+#include "ui/cartes/Toile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "StyleDessine.h"
+#include "ui/cartes/StyleDessine.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "Enseignes.h"
+#include "ui/cartes/Enseignes.h"
 
-#include "EnseignesFrancaises.h"
-#include "EnseignesSuisses.h"
+#include "ui/cartes/EnseignesFrancaises.h"
+#include "ui/cartes/EnseignesSuisses.h"
 
 void dessineEnseigne(QPainter& peintre, const StyleDessine& style, int couleur, const QRectF& boite) {
     peintre.save();

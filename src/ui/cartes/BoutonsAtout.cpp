@@ -1,10 +1,10 @@
-#include "BoutonsAtout.h"
+#include "ui/cartes/BoutonsAtout.h"
 
 #include <QPainterPath>
 
-#include "Enseignes.h"
-#include "OutilsDeDessin.h"
-#include "Toile.h"
+#include "ui/cartes/Enseignes.h"
+#include "ui/cartes/OutilsDeDessin.h"
+#include "ui/cartes/Toile.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "DispositionDesPoints.h"
+#include "ui/cartes/DispositionDesPoints.h"
 
-#include "ContourDeCarte.h"
+#include "ui/cartes/ContourDeCarte.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "OutilsDeDessin.h"
+#include "ui/cartes/OutilsDeDessin.h"
 
 #include <QPolygonF>
 #include <cmath>

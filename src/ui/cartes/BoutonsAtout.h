@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QSize>
 
-#include "StyleDessine.h"
+#include "ui/cartes/StyleDessine.h"
 #include "rules/Atout.h"
 
 // The size of a trump-mode button of a player panel.

@@ -1,9 +1,9 @@
-#include "GenerateurCartes.h"
+#include "ui/cartes/GenerateurCartes.h"
 
 #include <QDir>
 
-#include "BmpAvecAlpha.h"
-#include "ImagesDuStyle.h"
+#include "ui/cartes/BmpAvecAlpha.h"
+#include "ui/cartes/ImagesDuStyle.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "ImagesDuStyle.h"
+#include "ui/cartes/ImagesDuStyle.h"
 
-#include "BoutonsAtout.h"
-#include "Dos.h"
-#include "Face.h"
+#include "ui/cartes/BoutonsAtout.h"
+#include "ui/cartes/Dos.h"
+#include "ui/cartes/Face.h"
 
 ImagesDuStyle ImagesDuStyle::dessine(const StyleDessine& style) {
     ImagesDuStyle images;

@@ -1,4 +1,4 @@
-#include "TexteAjuste.h"
+#include "ui/cartes/TexteAjuste.h"
 
 #include <QFont>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "BmpAvecAlpha.h"
+#include "ui/cartes/BmpAvecAlpha.h"
 
 #include <QByteArray>
 #include <QFile>

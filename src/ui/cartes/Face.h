@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "StyleDessine.h"
+#include "ui/cartes/StyleDessine.h"
 
 class Carte;
 

@@ -11,6 +11,7 @@ enum IdTexte {
     ID_LIGNE_TOUR = 2306,
     ID_LIGNE_TOTAL = 2307,
     ID_LIGNE_NB_RESTANT = 2308,
+    ID_LIGNE_SCORE_FINAL = 2309,
 };
 
 constexpr int TOP_PREMIERE_CARTE = 2;
@@ -36,7 +37,7 @@ void PanelDeCartesRamassees::affichePoints(std::int32_t pointsDonne, std::int32_
 }
 
 void PanelDeCartesRamassees::afficheScoreFinal(std::int32_t score) {
-    libelles_[LigneTotal] = formate(2309, score);
+    libelles_[LigneTotal] = formate(ID_LIGNE_SCORE_FINAL, score);
     signale();
 }
 

@@ -25,6 +25,7 @@ enum IdTexte {
     ID_A_CHIBRE = 3340,
     ID_DOIT_CONFIRMER_ANNONCES = 3345,
     ID_RESEAU_PAS_DISPONIBLE = 3604,
+    ID_PARTIE_NON_OUVERTE = 3622,
 };
 
 
@@ -99,7 +100,7 @@ void Table::commencePartie(ModeDemarrage mode, OptionsDePartie::Connection conne
     } catch (const Exception& erreur) {
         // What went wrong in the user's words, for a file with its name first; never the bare
         // name of an error class.
-        Plateforme::courante().erreur(mode == ChargeFichier ? formate(3622, texte) + "\n" + erreur.what() : erreur.what());
+        Plateforme::courante().erreur(mode == ChargeFichier ? formate(ID_PARTIE_NON_OUVERTE, texte) + "\n" + erreur.what() : erreur.what());
         labelEtat_.clear();
         videTable();
         listeDesEvenements_.vide();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "events/ErreurDeFichier.h"
+#include "platform/TableDesTextes.h"
 #include "support/Fichiers.h"
 #include "support/PartieDeQuatreHumains.h"
 
@@ -66,7 +67,7 @@ TEST_P(Reprise, APrefixWithoutTheFourRegistrationsIsRefusedAtItsLastLine) {
         partie.table.commencePartie(Table::ChargeFichier, OptionsDePartie::Local, chemin.string());
         ASSERT_EQ(partie.plateforme.boites.size(), 1u) << n;
         EXPECT_EQ(partie.plateforme.boites[0].texte,
-                  "ErreurDeFichier: " + std::string(ErreurDeFichier(n, 3609).what())) << n;
+                  formate(3622, chemin.string()) + "\n" + ErreurDeFichier(n, 3609).what()) << n;
         EXPECT_EQ(partie.table.etatJeu(), EvenementDeJeu::Depart);
     }
 }

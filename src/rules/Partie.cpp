@@ -1,21 +1,8 @@
 #include "rules/Partie.h"
 
 #include "platform/Assertion.h"
-#include "rules/TablesDesCartes.h"
+#include "rules/CartesJouables.h"
 #include "rules/Siege.h"
-
-namespace {
-
-// For each trump strength 1 to 9, the ranks (bit 0 = Six ... bit 8 = As) of the trumps above it.
-constexpr std::array<std::uint64_t, 10> atoutsPlusFortsQue = [] {
-    std::array<std::uint64_t, 10> table{};
-    for (int force = 0; force <= 9; ++force)
-        for (int rang = 0; rang < 9; ++rang)
-            if (tables::forceAtout[rang] > force) table[force] |= std::uint64_t{1} << rang;
-    return table;
-}();
-
-}  // namespace
 
 Partie::Partie(Atout atout, CarteSet cartesEnJeu, int premierJoueur, int joueurQuiAFaitAtout, int multiplicateur)
     : cartesEnJeu_(cartesEnJeu),
@@ -176,27 +163,7 @@ CarteSet Partie::cartesJouables(const CarteSet& cartesEnMain) const {
     if (carteNo_ == 0) return cartesEnMain;
     const Carte* entame = carteJoueePar[noDuJoueurQuiACommence_];
     if (!entame) return {};
-    const std::uint64_t main = cartesEnMain.masque();
-    const int couleurDemandee = entame->getCouleur();
-    const int atout = valeur(atout_);
-    const std::uint64_t demandee = main & tables::masqueCouleur(couleurDemandee);
-
-    if (couleurDemandee == atout) {
-        // Trump led: follow with a trump, unless the only one held is the Valet, which may be kept.
-        const std::uint64_t bour = std::uint64_t{1} << Carte::tagDe(Carte::Couleur(atout), Carte::Valet);
-        return demandee == 0 || demandee == bour ? cartesEnMain : CarteSet::depuisMasque(demandee);
-    }
-
-    const std::uint64_t masqueAtout = tables::masqueCouleur(atout);
-    const std::uint64_t horsAtout = main & ~masqueAtout;
-    const std::uint64_t atouts = main & masqueAtout;
-    const std::uint64_t sansAtout = demandee ? demandee : horsAtout;
-    if (!atouts) return CarteSet::depuisMasque(sansAtout);
-
     const Carte* plusFort = plusFortAtoutDuPli();
-    if (!plusFort) return CarteSet::depuisMasque(sansAtout | atouts);
-    const std::uint64_t surCoupe = atouts & (atoutsPlusFortsQue[plusFort->getForce(atout_)] << (9 * (atout - 1)));
-    // Undertrumping is allowed only when every card held is a weaker trump.
-    if (horsAtout || surCoupe) return CarteSet::depuisMasque(sansAtout | surCoupe);
-    return cartesEnMain;
+    return CarteSet::depuisMasque(::cartesJouables(cartesEnMain.masque(), entame->getCouleur(), atout_,
+                                                   plusFort ? plusFort->getForce(atout_) : 0));
 }

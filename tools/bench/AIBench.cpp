@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "Centile.h"
 #include "ai/AI_ChoixAtout.h"
 #include "ai/AI_ChoixCarte.h"
 #include "ai/AI_Joueur.h"
@@ -86,12 +87,6 @@ std::vector<double> joueDonnes(int niveau, int donnes) {
         }
     }
     return durees;
-}
-
-double centile(std::vector<double> valeurs, double fraction) {
-    std::sort(valeurs.begin(), valeurs.end());
-    const std::size_t rang = static_cast<std::size_t>(fraction * static_cast<double>(valeurs.size() - 1) + 0.5);
-    return valeurs[rang];
 }
 
 void BM_ChoixCarteAI(benchmark::State& state) {

@@ -1,0 +1,365 @@
+#include "ai/Maitre_Solveur.h"
+
+#include <bit>
+
+#include "rules/CartesJouables.h"
+#include "rules/TablesDesCartes.h"
+
+namespace {
+
+constexpr int INFINI = 10000;
+constexpr std::uint8_t AUCUNE = 0xFF;
+constexpr int POINTS_DERNIER_PLI = 5;
+// How many nodes pass between two questions to the safety stop.
+constexpr std::uint64_t PERIODE_ARRET = 1 << 14;
+
+constexpr int couleur(int tag) { return tag / 9 + 1; }
+int points(int mode, int tag) { return tables::points[mode][tag]; }
+int force(int mode, int tag) { return tables::force[mode][tag]; }
+
+// For each mode and suit, the suit's tags from the weakest card to the strongest.
+constexpr auto ordreDeForce = [] {
+    std::array<std::array<std::array<std::uint8_t, 9>, 5>, 8> ordre{};
+    for (int mode = 0; mode < 8; ++mode)
+        for (int c = 1; c <= 4; ++c)
+            for (int k = 0; k < 9; ++k) {
+                const unsigned tag = static_cast<unsigned>((c - 1) * 9 + k);
+                ordre[mode][c][tables::force[mode][tag] - 1] = static_cast<std::uint8_t>(tag);
+            }
+    return ordre;
+}();
+
+// For each mode, the cards worth points.
+constexpr auto masqueAPoints = [] {
+    std::array<std::uint64_t, 8> masques{};
+    for (int mode = 0; mode < 8; ++mode)
+        for (unsigned tag = 0; tag < 36; ++tag)
+            if (tables::points[mode][tag] != 0) masques[mode] |= std::uint64_t{1} << tag;
+    return masques;
+}();
+
+// Whether card a beats card b, which holds the trick: only a trump beats another suit.
+bool bat(int mode, int a, int b) {
+    if (couleur(a) == couleur(b)) return force(mode, a) > force(mode, b);
+    return couleur(a) == mode;
+}
+
+}  // namespace
+
+Maitre_Solveur::Maitre_Solveur(unsigned bitsTable) : table_(bitsTable) {}
+
+int Maitre_Solveur::pointsRestants(const Maitre_PositionOuverte& position) {
+    const int mode = valeur(position.atoutDuPli());
+    int total = POINTS_DERNIER_PLI;
+    std::uint64_t cartes = position.mains[0] | position.mains[1] | position.mains[2] | position.mains[3];
+    for (int k = 0; k < position.nbCartesPli; ++k) cartes |= std::uint64_t{1} << position.pli[k];
+    for (; cartes; cartes &= cartes - 1) total += points(mode, std::countr_zero(cartes));
+    return total;
+}
+
+void Maitre_Solveur::place(const Maitre_PositionOuverte& position) {
+    mains_ = position.mains;
+    for (int k = 0; k < 3; ++k) pli_[k] = position.pli[k];
+    meneur_ = position.meneur;
+    nbCartesPli_ = position.nbCartesPli;
+    plisFaits_ = position.plisFaits;
+    toutPris_ = position.toutPris;
+    atout_ = position.atout;
+    pointsRestants_ = pointsRestants(position);
+    gagnant_ = 0;
+    const int mode = atoutDuPli();
+    for (std::uint8_t k = 1; k < nbCartesPli_; ++k)
+        if (bat(mode, pli_[k], pli_[gagnant_])) gagnant_ = k;
+    for (auto& killers : killers_) killers = {AUCUNE, AUCUNE};
+    table_.nouvelleGeneration();
+}
+
+int Maitre_Solveur::atoutDuPli() const {
+    if (atout_ != Atout::ZigZag) return valeur(atout_);
+    return valeur(plisFaits_ % 2 == 0 ? Atout::BasEnHaut : Atout::HautEnBas);
+}
+
+std::uint64_t Maitre_Solveur::enJeu() const {
+    std::uint64_t cartes = mains_[0] | mains_[1] | mains_[2] | mains_[3];
+    for (int k = 0; k < nbCartesPli_; ++k) cartes |= std::uint64_t{1} << pli_[k];
+    return cartes;
+}
+
+Maitre_TableDeTransposition::Cle Maitre_Solveur::cle() const {
+    const std::uint64_t tenues = mains_[0] | mains_[1] | mains_[2] | mains_[3];
+    const std::uint64_t situation = std::uint64_t{meneur_} | std::uint64_t{toutPris_} << 2;
+    if (nbCartesPli_ > 0) {
+        // The cards held fix how many lie in the trick and how many tricks are done.
+        std::uint64_t exacte = tenues | situation << 36;
+        for (int k = 0; k < nbCartesPli_; ++k) exacte |= std::uint64_t{pli_[k]} << (40 + 6 * k);
+        return {exacte, ~std::uint64_t{0}};
+    }
+    const int mode = atoutDuPli();
+    std::uint64_t mots[2] = {0, situation};
+    for (int c = 1; c <= 4; ++c) {
+        // Per suit: which ranks worth points remain (9 bits), then a leading 1 and the holder of
+        // each card still held, from the weakest to the strongest (2 bits each).
+        std::uint64_t motif = 1;
+        for (const std::uint8_t tag : ordreDeForce[mode][c]) {
+            const std::uint64_t bit = std::uint64_t{1} << tag;
+            if (!(tenues & bit)) continue;
+            const std::uint64_t joueur = (mains_[1] & bit ? 1 : 0) | (mains_[2] & bit ? 2 : 0) | (mains_[3] & bit ? 3 : 0);
+            motif = motif << 2 | joueur;
+        }
+        const std::uint64_t rangsAPoints = (tenues & masqueAPoints[mode]) >> (9 * (c - 1)) & 0x1FF;
+        mots[(c - 1) / 2] = mots[(c - 1) / 2] << 28 | motif << 9 | rangsAPoints;
+    }
+    return {mots[0], mots[1]};
+}
+
+std::uint64_t Maitre_Solveur::cartesJouablesIci() const {
+    const int joueur = (meneur_ + nbCartesPli_) & 3;
+    if (nbCartesPli_ == 0) return mains_[joueur];
+    const int mode = atoutDuPli();
+    const int tenant = pli_[gagnant_];
+    const int forceAtout = couleur(tenant) == mode ? force(mode, tenant) : 0;
+    return cartesJouables(mains_[joueur], couleur(pli_[0]), Atout(mode), forceAtout);
+}
+
+int Maitre_Solveur::joue(int tag) {
+    const int joueur = (meneur_ + nbCartesPli_) & 3;
+    mains_[joueur] &= ~(std::uint64_t{1} << tag);
+    const int mode = atoutDuPli();
+    pli_[nbCartesPli_] = static_cast<std::uint8_t>(tag);
+    if (nbCartesPli_ > 0 && bat(mode, tag, pli_[gagnant_])) gagnant_ = nbCartesPli_;
+    if (++nbCartesPli_ < 4) return 0;
+
+    const int gagnant = (meneur_ + gagnant_) & 3;
+    const bool dernier = (mains_[0] | mains_[1] | mains_[2] | mains_[3]) == 0;
+    int pointsDuPli = dernier ? POINTS_DERNIER_PLI : 0;
+    for (int k = 0; k < 4; ++k) pointsDuPli += points(mode, pli_[k]);
+    pointsRestants_ -= pointsDuPli;
+    toutPris_ &= static_cast<std::uint8_t>(1 << (gagnant & 1));
+    meneur_ = static_cast<std::uint8_t>(gagnant);
+    nbCartesPli_ = 0;
+    gagnant_ = 0;
+    ++plisFaits_;
+    int gain = (gagnant & 1) == 0 ? pointsDuPli : 0;
+    if (dernier) {
+        if (toutPris_ & 1) gain += PRIME_TOUS_LES_PLIS;
+        if (toutPris_ & 2) gain -= PRIME_TOUS_LES_PLIS;
+    }
+    return gain;
+}
+
+void Maitre_Solveur::dejoue(int joueur, int tag, const Etat& avant) {
+    mains_[joueur] |= std::uint64_t{1} << tag;
+    pli_ = avant.pli;
+    meneur_ = avant.meneur;
+    nbCartesPli_ = avant.nbCartesPli;
+    plisFaits_ = avant.plisFaits;
+    toutPris_ = avant.toutPris;
+    gagnant_ = avant.gagnant;
+    pointsRestants_ = avant.pointsRestants;
+}
+
+std::uint64_t Maitre_Solveur::representants(std::uint64_t jouables, std::uint8_t* representant) const {
+    const int mode = atoutDuPli();
+    const std::uint64_t enJeuIci = enJeu();
+    std::uint64_t gardes = 0;
+    for (int c = 1; c <= 4; ++c) {
+        const std::uint64_t miennes = jouables & tables::masqueCouleur(c);
+        if (std::popcount(miennes) <= 1) {
+            gardes |= miennes;
+            if (miennes && representant) representant[std::countr_zero(miennes)] = static_cast<std::uint8_t>(std::countr_zero(miennes));
+            continue;
+        }
+        // Two cards of one hand with the same points and no card of the suit still in play
+        // between them win and lose the same tricks: one of them is enough.
+        int precedente = -1;
+        for (const std::uint8_t tag : ordreDeForce[mode][c]) {
+            const std::uint64_t bit = std::uint64_t{1} << tag;
+            if (!(enJeuIci & bit)) continue;
+            if (!(miennes & bit)) {
+                precedente = -1;
+                continue;
+            }
+            if (precedente >= 0 && points(mode, tag) == points(mode, precedente)) {
+                if (representant) representant[tag] = representant[precedente];
+                continue;
+            }
+            gardes |= bit;
+            if (representant) representant[tag] = tag;
+            precedente = tag;
+        }
+    }
+    return gardes;
+}
+
+unsigned Maitre_Solveur::ordonne(std::uint64_t cartes, int meilleureCarte, std::uint8_t* ordre) const {
+    const int joueur = (meneur_ + nbCartesPli_) & 3;
+    const int mode = atoutDuPli();
+    const int profondeur = 36 - std::popcount(mains_[0] | mains_[1] | mains_[2] | mains_[3]);
+    const std::uint64_t enJeuIci = enJeu();
+    int scores[9];
+    unsigned n = 0;
+    for (; cartes; cartes &= cartes - 1) {
+        const int tag = std::countr_zero(cartes);
+        int score;
+        if (tag == meilleureCarte) {
+            score = 100000;
+        } else if (tag == killers_[profondeur][0] || tag == killers_[profondeur][1]) {
+            score = 50000;
+        } else if (nbCartesPli_ == 0) {
+            // Lead a master card and cash it, or else a card worth little.
+            const std::uint64_t plusFortes = enJeuIci & tables::masqueCouleur(couleur(tag)) & ~mains_[joueur];
+            bool maitresse = true;
+            for (std::uint64_t autres = plusFortes; autres; autres &= autres - 1)
+                if (force(mode, std::countr_zero(autres)) > force(mode, tag)) maitresse = false;
+            score = maitresse ? 1000 + points(mode, tag) : 500 - points(mode, tag) - force(mode, tag);
+        } else {
+            const int tenant = pli_[gagnant_];
+            const bool partenaireTient = ((meneur_ + gagnant_) & 1) == (joueur & 1);
+            const bool prend = bat(mode, tag, tenant);
+            if (partenaireTient && !prend)
+                score = 800 + points(mode, tag);  // feed the partner's trick
+            else if (prend && !partenaireTient)
+                score = 1000 - force(mode, tag) + (nbCartesPli_ == 3 ? points(mode, tag) : 0);
+            else
+                score = 500 - points(mode, tag) - force(mode, tag);
+        }
+        // Insertion by decreasing score; the hand holds at most nine cards.
+        unsigned i = n++;
+        while (i > 0 && scores[i - 1] < score) {
+            scores[i] = scores[i - 1];
+            ordre[i] = ordre[i - 1];
+            --i;
+        }
+        scores[i] = score;
+        ordre[i] = static_cast<std::uint8_t>(tag);
+    }
+    return n;
+}
+
+int Maitre_Solveur::finDuDernierPli() {
+    // One card left in each hand: the last trick plays itself.
+    const Etat avant = etat();
+    int joueurs[4], tags[4];
+    int n = 0, gain = 0;
+    while (mains_[0] | mains_[1] | mains_[2] | mains_[3]) {
+        joueurs[n] = (meneur_ + nbCartesPli_) & 3;
+        tags[n] = std::countr_zero(mains_[joueurs[n]]);
+        gain += joue(tags[n]);
+        ++n;
+    }
+    while (n-- > 0) dejoue(joueurs[n], tags[n], avant);
+    return gain;
+}
+
+std::pair<int, int> Maitre_Solveur::bornes() const {
+    // Team 0 wins nothing more, or everything left; each bonus only while that team has taken
+    // every trick.
+    return {(toutPris_ & 2) ? -PRIME_TOUS_LES_PLIS : 0, pointsRestants_ + ((toutPris_ & 1) ? PRIME_TOUS_LES_PLIS : 0)};
+}
+
+int Maitre_Solveur::cherche(int alpha, int beta) {
+    ++noeuds_;
+    if (noeuds_ > limite_ || ((noeuds_ & (PERIODE_ARRET - 1)) == 0 && arret_ && arret_())) interrompu_ = true;
+    if (interrompu_) return 0;
+    if (plisFaits_ == 8) return finDuDernierPli();
+
+    auto [bas, haut] = bornes();
+    if (bas >= beta) return bas;
+    if (haut <= alpha) return haut;
+    const auto cleIci = cle();
+    int meilleureCarte = AUCUNE;
+    if (const auto* entree = table_.trouve(cleIci)) {
+        if (entree->bas > bas) bas = entree->bas;
+        if (entree->haut < haut) haut = entree->haut;
+        if (bas >= beta || bas == haut) return bas;
+        if (haut <= alpha) return haut;
+        meilleureCarte = entree->meilleureCarte;
+    }
+    if (bas > alpha) alpha = bas;
+    if (haut < beta) beta = haut;
+
+    const int joueur = (meneur_ + nbCartesPli_) & 3;
+    const bool maximise = (joueur & 1) == 0;
+    std::uint8_t ordre[9];
+    const unsigned n = ordonne(representants(cartesJouablesIci(), nullptr), meilleureCarte, ordre);
+    const int profondeur = 36 - std::popcount(mains_[0] | mains_[1] | mains_[2] | mains_[3]);
+    const Etat avant = etat();
+    int a = alpha, b = beta;
+    int meilleur = maximise ? -INFINI : INFINI;
+    int carteDuMeilleur = ordre[0];
+    for (unsigned i = 0; i < n; ++i) {
+        const int tag = ordre[i];
+        const int gain = joue(tag);
+        const int v = gain + cherche(a - gain, b - gain);
+        dejoue(joueur, tag, avant);
+        if (interrompu_) return 0;
+        if (maximise ? v > meilleur : v < meilleur) {
+            meilleur = v;
+            carteDuMeilleur = tag;
+        }
+        if (maximise) {
+            if (meilleur > a) a = meilleur;
+        } else if (meilleur < b) {
+            b = meilleur;
+        }
+        if (a >= b) {
+            auto& killers = killers_[profondeur];
+            if (killers[0] != tag) {
+                killers[1] = killers[0];
+                killers[0] = static_cast<std::uint8_t>(tag);
+            }
+            break;
+        }
+    }
+    // Fail-soft: below the window the value is at most `meilleur`, above it at least.
+    const int nouveauBas = meilleur >= beta ? meilleur : meilleur > alpha ? meilleur : bas;
+    const int nouveauHaut = meilleur <= alpha ? meilleur : meilleur < beta ? meilleur : haut;
+    table_.range(cleIci, nouveauBas, nouveauHaut, carteDuMeilleur);
+    return meilleur;
+}
+
+int Maitre_Solveur::valeurExacte(int alpha, int beta) {
+    // Zero-window searches, each telling whether the value reaches a point halfway between the
+    // bounds known so far: they cut much more than one search with the whole window, and what
+    // each learns stays in the table for the next.
+    int bas = alpha, haut = beta;
+    while (bas < haut && !interrompu_) {
+        const int seuil = bas + (haut - bas + 1) / 2;
+        const int v = cherche(seuil - 1, seuil);
+        if (v >= seuil)
+            bas = v;
+        else
+            haut = v;
+    }
+    return bas;
+}
+
+int Maitre_Solveur::resout(const Maitre_PositionOuverte& position) {
+    place(position);
+    return valeurExacte(bornes().first, bornes().second);
+}
+
+Maitre_Solveur::ValeursDesCartes Maitre_Solveur::valeursDesCartes(const Maitre_PositionOuverte& position) {
+    place(position);
+    ValeursDesCartes result;
+    const int joueur = position.aJouer();
+    const std::uint64_t jouables = cartesJouablesIci();
+    std::uint8_t representant[36];
+    const std::uint64_t gardes = representants(jouables, representant);
+    int valeurs[36];
+    const Etat avant = etat();
+    for (std::uint64_t cartes = gardes; cartes; cartes &= cartes - 1) {
+        const int tag = std::countr_zero(cartes);
+        const int gain = joue(tag);
+        const auto [bas, haut] = bornes();
+        const int v = gain + valeurExacte(bas, haut);
+        dejoue(joueur, tag, avant);
+        if (interrompu_) return {};
+        valeurs[tag] = (joueur & 1) == 0 ? v : avant.pointsRestants - v;
+    }
+    for (std::uint64_t cartes = jouables; cartes; cartes &= cartes - 1) {
+        const int tag = std::countr_zero(cartes);
+        result.cartes[result.nombre++] = {static_cast<std::uint8_t>(tag), valeurs[representant[tag]]};
+    }
+    return result;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// What the open-hand search has learnt of the positions it met: for each, bounds of the value
+// still to come and the card that was best there. The search builds the keys (two words); equal
+// keys must mean positions of equal value.
+//
+// Fixed size, one entry per slot, the newer entry replacing the older. Starting a new deal only
+// changes the generation: entries of an older generation count as empty, so nothing is cleared.
+class Maitre_TableDeTransposition {
+public:
+    struct Cle {
+        std::uint64_t a = 0;
+        std::uint64_t b = 0;
+        bool operator==(const Cle&) const = default;
+    };
+    struct Entree {
+        Cle cle;
+        std::int16_t bas = 0;
+        std::int16_t haut = 0;
+        std::uint8_t meilleureCarte = 0xFF;
+        std::uint8_t generation = 0;
+    };
+
+    explicit Maitre_TableDeTransposition(unsigned bits);
+
+    void nouvelleGeneration();
+    // The entry of that position in this generation, or nothing.
+    const Entree* trouve(const Cle& cle) const {
+        const Entree& entree = entrees_[indice(cle)];
+        return entree.generation == generation_ && entree.cle == cle ? &entree : nullptr;
+    }
+    void range(const Cle& cle, int bas, int haut, int meilleureCarte);
+
+private:
+    std::size_t indice(const Cle& cle) const {
+        return static_cast<std::size_t>(((cle.a ^ (cle.b * 0xC2B2AE3D27D4EB4Full)) * 0x9E3779B97F4A7C15ull) >> decalage_);
+    }
+
+    std::vector<Entree> entrees_;
+    unsigned decalage_;
+    std::uint8_t generation_ = 1;
+};

@@ -1,0 +1,69 @@
+// The open-hand solver: 1000 deals drawn from a fixed seed (TRUMPWISE_BENCH_DONNES to change),
+// trump chosen by the evaluation-based player's weighing of the hand of the seat that leads
+// (chibre not allowed), solved from the first card (argument 0) or after that many tricks played
+// at random. Reports the median, the 95th percentile and the worst solving time, and the nodes.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <vector>
+
+#include "Centile.h"
+#include "ai/AI_ChoixAtout.h"
+#include "ai/Maitre_Solveur.h"
+#include "rules/JeuDeCartes.h"
+#include "rules/KnuthRandom.h"
+#include "rules/Partie.h"
+#include "rules/TypeDePartiesPossibles.h"
+
+namespace {
+
+int nbDonnes() {
+    const char* valeur = std::getenv("TRUMPWISE_BENCH_DONNES");
+    return valeur ? std::max(1, std::atoi(valeur)) : 1000;
+}
+
+void BM_SolveurDonne(benchmark::State& state) {
+    const TypeDePartie& type = TypeDePartiesPossibles::commune()[static_cast<std::size_t>(state.range(0))];
+    const unsigned plisJoues = static_cast<unsigned>(state.range(1));
+    const JeuDeCartes jeu;
+    Maitre_Solveur solveur;
+    std::vector<double> durees, noeuds;
+    for (auto _ : state) {
+        KnuthRandom generateur(true);
+        for (int donne = 0; donne < nbDonnes(); ++donne) {
+            CarteSet reste = jeu.getCartes();
+            std::array<CarteSet, 4> mains;
+            for (CarteSet& main : mains) main = jeu.tireCartes(reste, generateur);
+            const int premier = donne % 4;
+            StatusAtout apresChibre;
+            apresChibre.estChibre = true;
+            const Atout atout = AI_ChoixAtout::choisit(apresChibre, mains[premier], type).atout;
+            Partie partie(atout, CarteSet::complet(), premier, premier, 1);
+            while (partie.nbCartesJouees() < 4 * plisJoues) {
+                const int joueur = partie.noDuProchainAJouer();
+                const CarteSet jouables = partie.cartesJouables(mains[joueur]);
+                const Carte& carte = *jouables.kieme(static_cast<unsigned>(generateur.tire(static_cast<int>(jouables.size()))));
+                mains[joueur].erase(carte);
+                partie.joueCarte(carte, joueur);
+            }
+            const auto position = Maitre_PositionOuverte::depuis(partie, mains);
+            solveur.remetCompteur();
+            const auto debut = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(solveur.resout(position));
+            durees.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());
+            noeuds.push_back(static_cast<double>(solveur.noeuds()));
+        }
+    }
+    state.counters["deals"] = static_cast<double>(durees.size());
+    state.counters["p50_ms"] = centile(durees, 0.50);
+    state.counters["p95_ms"] = centile(durees, 0.95);
+    state.counters["max_ms"] = centile(durees, 1.0);
+    state.counters["p50_nodes"] = centile(noeuds, 0.50);
+    state.counters["max_nodes"] = centile(noeuds, 1.0);
+}
+// Variant 0: the four suits; variant 3: suits, both no-trump orders and zig-zag. From the first
+// card, and from the fourth trick on, where the master player solves every sample exactly.
+BENCHMARK(BM_SolveurDonne)->Args({0, 0})->Args({3, 0})->Args({0, 3})->Args({3, 3})->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -8,6 +8,7 @@
 #include "ai/AI_Joueur.h"
 #include "events/ErreurDeFichier.h"
 #include "events/SettingsPartie.h"
+#include "platform/TableDesTextes.h"
 #include "players/FabriqueDeJoueurs.h"
 #include "rules/KnuthRandom.h"
 #include "support/Fichiers.h"
@@ -175,7 +176,7 @@ TEST_F(FichiersDePartout, ImpossibleFilesAreRefusedOnTheirFirstBadLine) {
         ecritFichier(chemin, contenu);
         PartieDeQuatreHumains partie;
         const ErreurDeFichier attendue(k.ligneFautive + 1, k.raison);
-        EXPECT_EQ(charge(partie, chemin), std::string("ErreurDeFichier: ") + attendue.what());
+        EXPECT_EQ(charge(partie, chemin), formate(3622, chemin.string()) + "\n" + attendue.what());
         EXPECT_EQ(partie.table.etatJeu(), EvenementDeJeu::Depart);
         EXPECT_FALSE(partie.table.getJoueur(0));
         EXPECT_EQ(litFichier(chemin), contenu);
@@ -185,13 +186,14 @@ TEST_F(FichiersDePartout, ImpossibleFilesAreRefusedOnTheirFirstBadLine) {
 TEST_F(FichiersDePartout, FoldersAndHugeFilesAreNamedForWhatTheyAre) {
     PartieDeQuatreHumains dansUnDossier;
     EXPECT_EQ(charge(dansUnDossier, dossier),
-              "ErreurDeFichier: '" + dossier.string() + "' est un dossier et non un fichier de partie.");
+              formate(3622, dossier.string()) + "\n'" + dossier.string() + "' est un dossier et non un fichier de partie.");
     const fs::path enorme = dossier / "enorme.jss";
     ecritFichier(enorme, "3\r\n");
     fs::resize_file(enorme, TAILLE_MAXI_FICHIER_DE_PARTIE + 1);
     PartieDeQuatreHumains trop;
     EXPECT_EQ(charge(trop, enorme),
-              "ErreurDeFichier: Le fichier '" + enorme.string() + "' est trop grand pour \xEAtre un fichier de partie.");
+              formate(3622, enorme.string()) + "\nLe fichier '" + enorme.string() +
+                  "' est trop grand pour \xEAtre un fichier de partie.");
     EXPECT_EQ(trop.table.etatJeu(), EvenementDeJeu::Depart);
 }
 

@@ -1,0 +1,17 @@
+#include "net/ErreurDeSession.h"
+
+#include <cstdio>
+
+#include "platform/TableDesTextes.h"
+
+namespace erreurDeSession {
+
+std::string texte(Texte quoi, unsigned code) {
+    const std::string message = ::texte(quoi);
+    if (code == 0) return message;
+    char hexa[16];
+    std::snprintf(hexa, sizeof hexa, "%X", code);
+    return formate(AVEC_CODE, message, std::string(hexa));
+}
+
+}  // namespace erreurDeSession

@@ -2,7 +2,8 @@
 # Installs, with apt-get, the packages that building and testing need and that are missing.
 set -euo pipefail
 paquets=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
-         qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core)
+         qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core
+         libenet-dev pkg-config)
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
 
 namespace erreurDeSession {
@@ -13,5 +14,7 @@ std::string texte(Texte quoi, unsigned code) {
     std::snprintf(hexa, sizeof hexa, "%X", code);
     return formate(AVEC_CODE, message, std::string(hexa));
 }
+
+void signale(Texte quoi, unsigned code) { Plateforme::courante().information(texte(quoi, code), ::texte(TITRE)); }
 
 }  // namespace erreurDeSession

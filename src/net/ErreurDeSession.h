@@ -23,5 +23,7 @@ enum Texte : int {
 // The box's text: the failure's text, followed by the system's code in hexadecimal when there is
 // one (0: none).
 std::string texte(Texte quoi, unsigned code);
+// Shows the failure in the session error box.
+void signale(Texte quoi, unsigned code = 0);
 
 }  // namespace erreurDeSession

@@ -27,5 +27,7 @@ LigneDeCommande LigneDeCommande::analyse(const QStringList& arguments) {
     }
     const bool parLobby = arguments.mid(1).join(QLatin1Char(' ')).contains(QLatin1String("-MSN"));
     ligne.action = parLobby ? Action::LanceParLobby : Action::Invalide;
+    // A launch names its file or link right after the option.
+    if (parLobby) ligne.argument = arguments.value(arguments.indexOf(QLatin1String("-MSN")) + 1);
     return ligne;
 }

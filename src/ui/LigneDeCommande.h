@@ -21,7 +21,8 @@ struct LigneDeCommande {
     };
 
     Action action = Action::NouvellePartie;
-    // The second argument: the host's address for -client, the game file for -file.
+    // The second argument: the host's address for -client, the game file for -file; for -MSN, the
+    // launch file or link that follows it.
     QString argument;
     // The whole command line, for the usage text.
     QString texteComplet;

@@ -14,6 +14,7 @@
 #include "platform/Exception.h"
 #include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
+#include "ui/DPConnect.h"
 #include "ui/Echelle.h"
 #include "ui/Icone.h"
 #include "ui/Langue.h"
@@ -243,7 +244,13 @@ void TFormJeuDeCartes::timer_Timer() {
         case LigneDeCommande::Action::NouvellePartie: Nouvellepartie1Click(); return;
         case LigneDeCommande::Action::ServeurDirectPlay: ServerDirectPlay1Click(); return;
         case LigneDeCommande::Action::ClientDirectPlay: ClientDirectPlay1Click(); return;
-        case LigneDeCommande::Action::LanceParLobby: throw Exception(texte(ID_DIRECTPLAY_ECHOUE));
+        case LigneDeCommande::Action::LanceParLobby:
+            switch (dpConnect().lanceParLobby(ligne.argument)) {
+                case DPConnect::Heberge: commenceServeurDirectPlay(); return;
+                case DPConnect::Rejoint: commenceClientDirectPlay(); return;
+                case DPConnect::Echec: throw Exception(texte(ID_DIRECTPLAY_ECHOUE));
+            }
+            return;
         case LigneDeCommande::Action::Invalide: throw Exception(formate(ID_USAGE, depuisQt(ligne.texteComplet)));
     }
 }
@@ -386,10 +393,27 @@ void TFormJeuDeCartes::Joindreunepartieclient1Click() {
 void TFormJeuDeCartes::Dconnecter1Click() {
     if (!table_ || !table_->confirmeFermeture()) return;
     table_->deconnecte();
+    if (dpConnect_) dpConnect_->libere();
     menusLocaux();
 }
 
+DPConnect& TFormJeuDeCartes::dpConnect() {
+    if (!dpConnect_) dpConnect_ = std::make_unique<DPConnect>(this);
+    return *dpConnect_;
+}
+
+// A session that could not be opened or joined starts no game: its failure was shown.
 void TFormJeuDeCartes::ServerDirectPlay1Click() {
+    if (!dpConnect().heberge(Plateforme::courante().nomDUtilisateur())) return;
+    commenceServeurDirectPlay();
+}
+
+void TFormJeuDeCartes::ClientDirectPlay1Click() {
+    if (dpConnect().chercheEtRejoint() != 1) return;
+    commenceClientDirectPlay();
+}
+
+void TFormJeuDeCartes::commenceServeurDirectPlay() {
     nomFichierSauve_.clear();
     nouvelleTable();
     if (dialogues_.optionsDePartie) dialogues_.optionsDePartie(optionsDePartie_);
@@ -398,7 +422,7 @@ void TFormJeuDeCartes::ServerDirectPlay1Click() {
     demarreReseau(OptionsDePartie::ServeurDirectPlay, "");
 }
 
-void TFormJeuDeCartes::ClientDirectPlay1Click() {
+void TFormJeuDeCartes::commenceClientDirectPlay() {
     nomFichierSauve_.clear();
     nouvelleTable();
     menusReseau();

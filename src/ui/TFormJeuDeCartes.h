@@ -14,6 +14,7 @@
 #include "ui/ImagesCartes.h"
 #include "ui/LigneDeCommande.h"
 
+class DPConnect;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -95,10 +96,15 @@ private:
     void basculeAffichageDebug();
     void demarreReseau(OptionsDePartie::Connection connection, const std::string& texte);
     void detruitPartiesAbandonnees();
+    DPConnect& dpConnect();
+    void commenceServeurDirectPlay();
+    void commenceClientDirectPlay();
 
     QStringList arguments_;
     std::unique_ptr<LienFenetre> lien_;
     std::unique_ptr<Table> table_;
+    // Made at the first session game: a program that never plays one opens no session socket.
+    std::unique_ptr<DPConnect> dpConnect_;
     std::vector<std::pair<std::unique_ptr<LienFenetre>, std::unique_ptr<Table>>> abandonnees_;
     OptionsDuJoueur optionsUtilisateur_;
     Statistiques statistiques_;

@@ -24,7 +24,9 @@ TEST(LigneDeCommande, LePremierArgumentChoisitLActionEtLeSecondLaPrecise) {
         {{"trumpwise", "-english"}, Action::Anglais, ""},
         {{"trumpwise", "-serverDP"}, Action::ServeurDirectPlay, ""},
         {{"trumpwise", "-clientDP"}, Action::ClientDirectPlay, ""},
-        {{"trumpwise", "/lobby", "-MSN"}, Action::LanceParLobby, "-MSN"},
+        {{"trumpwise", "/lobby", "-MSN"}, Action::LanceParLobby, ""},
+        {{"trumpwise", "-MSN", "trumpwise:join?session=s&address=127.0.0.1"}, Action::LanceParLobby,
+         "trumpwise:join?session=s&address=127.0.0.1"},
         // Compared exactly: another case or a longer word is not the option.
         {{"trumpwise", "-French"}, Action::Invalide, ""},
         {{"trumpwise", "-files", "a.jss"}, Action::Invalide, "a.jss"},

@@ -31,6 +31,8 @@ public:
 
     // Starts a search, forgetting the last one's sessions; false when no query could be sent.
     bool cherche();
+    // Sends no more queries; the sessions found so far stay listed.
+    void arrete() { minuterie_.stop(); }
     const ListeDesSessions& sessions() const { return sessions_; }
 
 signals:

@@ -2,6 +2,9 @@
 // chibre, melds and their contest, cards and tricks, the end of a deal and of the game, the
 // offer of a new game, and the competition in which four deals are played twice with the hands
 // given to the other team.
+#include <filesystem>
+#include <system_error>
+
 #include "platform/Assertion.h"
 #include "platform/TableDesTextes.h"
 #include "players/Joueur.h"
@@ -241,6 +244,9 @@ void Table::traiteFinDePartie() {
               "Table");
     if (etatJeu_ != EvenementDeJeu::AttendFinDePartie4) return;
     etatJeu_ = EvenementDeJeu::Vide_Avant_NouvellePartie;
+    // A finished game is nothing to resume.
+    std::error_code sansFichier;
+    if (!fichierDeReprise_.empty()) std::filesystem::remove(fichierDeReprise_, sansFichier);
     timerNouvellePartie_->demarre(1, false);
 }
 

@@ -221,6 +221,7 @@ void Table::demandeProchaineAction(ModeRejeu mode) {
     MakeBoolFalseOnDestroy finDeDemande(demandeEnCours_);
     const InfoDemande demande(etat, mode);
     if (!estRejeu(mode)) partieModifiee_ = etat > EvenementDeJeu::AttendDistribue4;
+    if (!estRejeu(mode)) sauvegardeEnContinu(etat);
     demandeSelonEtat(etat, demande);
     VerrouSemaphore verrou(semaphore_);
     demandeEnCours_ = false;
@@ -348,6 +349,16 @@ void Table::sauve(const std::string& nomFichier) {
     listeDesEvenements_.sauve(nomFichier);
     nomFichier_ = nomFichier;
     partieModifiee_ = false;
+}
+
+void Table::sauvegardeEnContinu(int etat) {
+    if (fichierDeReprise_.empty() || etat <= EvenementDeJeu::AttendDistribue4) return;
+    try {
+        listeDesEvenements_.sauve(fichierDeReprise_);
+    } catch (const Exception&) {
+        // The game goes on: a box after every event would make it unplayable, and the file
+        // keeps the last state that could be written.
+    }
 }
 
 void Table::basculeAffichageDebug() {

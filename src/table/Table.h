@@ -71,6 +71,10 @@ public:
     bool demandeEnCours() const { return demandeEnCours_; }
     // Saves the game; an empty name does nothing.
     void sauve(const std::string& nomFichier);
+    // The game in progress is written to this file after every event that changes the table
+    // once the play has begun, and the file is removed when the game ends: a program closed or
+    // dead in the middle of a game finds it there (see offreDeReprendre). Empty: none.
+    void sauvegardeEnContinuDans(const std::string& fichierDeReprise) { fichierDeReprise_ = fichierDeReprise; }
     void basculeAffichageDebug();
     // True when the window may close.
     bool confirmeFermeture();
@@ -118,6 +122,7 @@ private:
     void traiteInscriptionTypeDePartie(const std::string& donnees);
     void traiteInscriptionJoueur(const std::string& donnees);
     void demandeSelonEtat(int etat, const InfoDemande& demande);
+    void sauvegardeEnContinu(int etat);
     // The rounds in which every seat answers under its own number: the deal's confirmations, the
     // melds' acknowledgements, a trick's collection. Asks the seats from the given state on.
     struct TourDeConfirmations;
@@ -147,6 +152,7 @@ private:
     bool repriseApresChargement_ = false;
     // A deal ended and the next deal's settings are awaited.
     bool donneTerminee_ = false;
+    std::string fichierDeReprise_;
     bool estConcours_ = false;
     std::int32_t compteurDonnes_ = -1;
     bool distributionInversee_ = false;

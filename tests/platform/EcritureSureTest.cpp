@@ -14,8 +14,7 @@ namespace {
 
 class EcritureSure : public ::testing::Test {
 protected:
-    fs::path dossier = fs::temp_directory_path() /
-                       ("trumpwise-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::path dossier = dossierDuTest();
     void SetUp() override { fs::create_directories(dossier); }
     void TearDown() override {
         fs::permissions(dossier, fs::perms::owner_all, fs::perm_options::add);

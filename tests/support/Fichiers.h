@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,4 +17,15 @@ inline std::string litFichier(const std::filesystem::path& chemin) {
 
 inline void ecritFichier(const std::filesystem::path& chemin, const std::string& contenu) {
     std::ofstream(chemin, std::ios::binary) << contenu;
+}
+
+// A path of the temporary folder for one test, unique to this process: test runs of several
+// checkouts may share the machine.
+inline std::filesystem::path cheminTemporaire(const std::string& nom) {
+    return std::filesystem::temp_directory_path() / ("trumpwise-" + std::to_string(::getpid()) + "-" + nom);
+}
+
+// The temporary folder of the running test.
+inline std::filesystem::path dossierDuTest() {
+    return cheminTemporaire(::testing::UnitTest::GetInstance()->current_test_info()->name());
 }

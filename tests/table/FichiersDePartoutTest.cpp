@@ -65,8 +65,7 @@ std::string avecDonnees(const std::string& ligne, const std::string& donnees) {
 
 class FichiersDePartout : public ::testing::Test {
 protected:
-    fs::path dossier = fs::temp_directory_path() /
-                       ("trumpwise-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::path dossier = dossierDuTest();
     void SetUp() override { fs::create_directories(dossier); }
     void TearDown() override { fs::remove_all(dossier); }
 

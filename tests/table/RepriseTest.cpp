@@ -28,7 +28,7 @@ std::vector<std::string> lignesDe(const std::string& contenu) {
 
 class Reprise : public ::testing::TestWithParam<const char*> {
 protected:
-    fs::path chemin = fs::temp_directory_path() / ("trumpwise-reprise-" + std::string(GetParam()));
+    fs::path chemin = cheminTemporaire(std::string("reprise-") + GetParam());
     void TearDown() override { fs::remove(chemin); }
 };
 

@@ -1,3 +1,6 @@
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -23,6 +26,14 @@ std::unique_ptr<FenetreAnalyse> creeFenetreDAnalyse(AnalyseJoueur& analyse) {
     return std::make_unique<TFormAnalyseJoueur>(analyse, fenetrePrincipale);
 }
 
+// The game in progress, kept among the user's data so that a program closed or dead in the
+// middle of a game offers it at its next start.
+std::string fichierDeReprise() {
+    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (dossier.isEmpty() || !QDir().mkpath(dossier)) return {};
+    return QFile::encodeName(QDir(dossier).filePath(QStringLiteral("partie-en-cours.jss"))).toStdString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,6 +54,7 @@ int main(int argc, char** argv) {
     int resultat = 0;
     {
         TFormJeuDeCartes fenetre(QApplication::arguments());
+        fenetre.setFichierDeReprise(fichierDeReprise());
         fenetrePrincipale = &fenetre;
         installeFabriqueFenetreAnalyse(creeFenetreDAnalyse);
         plateforme.setFenetre(&fenetre);

@@ -25,6 +25,7 @@
 #include "ui/TFormOptionsDuJoueur.h"
 #include "ui/TFormStatistiques.h"
 #include "players/SiegesDePartieLocale.h"
+#include "table/RepriseDePartie.h"
 #include "ui/Texte.h"
 #include "ui/VueTable.h"
 
@@ -241,7 +242,9 @@ void TFormJeuDeCartes::timer_Timer() {
             appliqueStyleDeLaLangue();
             Nouvellepartie1Click();
             return;
-        case LigneDeCommande::Action::NouvellePartie: Nouvellepartie1Click(); return;
+        case LigneDeCommande::Action::NouvellePartie:
+            if (!reprendPartieInterrompue()) Nouvellepartie1Click();
+            return;
         case LigneDeCommande::Action::ServeurDirectPlay: ServerDirectPlay1Click(); return;
         case LigneDeCommande::Action::ClientDirectPlay: ClientDirectPlay1Click(); return;
         case LigneDeCommande::Action::LanceParLobby:
@@ -253,6 +256,11 @@ void TFormJeuDeCartes::timer_Timer() {
             return;
         case LigneDeCommande::Action::Invalide: throw Exception(formate(ID_USAGE, depuisQt(ligne.texteComplet)));
     }
+}
+
+bool TFormJeuDeCartes::reprendPartieInterrompue() {
+    nouvelleTable();
+    return offreDeReprendre(*table_, fichierDeReprise_);
 }
 
 // The German texts come with the Swiss-German cards, the others with the French ones: a
@@ -316,6 +324,7 @@ void TFormJeuDeCartes::nouvelleTable() {
     }
     lien_ = std::make_unique<LienFenetre>(*this);
     table_ = std::make_unique<Table>(statistiques_, lien_.get());
+    table_->sauvegardeEnContinuDans(fichierDeReprise_);
     vueTable_->setTable(table_.get());
 }
 

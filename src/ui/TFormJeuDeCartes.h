@@ -48,8 +48,11 @@ public:
 
     bool estVisible() const override { return !fermee_; }
 
-    // The start-up timer's work: the card style of the language, then the command line.
+    // The start-up timer's work: the card style of the language, then the command line; without
+    // arguments, the offer to resume a game left unfinished, else a new game.
     void timer_Timer();
+    // Where every table keeps the game in progress so that it is never lost (empty: nowhere).
+    void setFichierDeReprise(const std::string& fichierDeReprise) { fichierDeReprise_ = fichierDeReprise; }
 
     void Nouvellepartie1Click();
     void Ouvrir1Click();
@@ -96,6 +99,7 @@ private:
     void basculeAffichageDebug();
     void demarreReseau(OptionsDePartie::Connection connection, const std::string& texte);
     void detruitPartiesAbandonnees();
+    bool reprendPartieInterrompue();
     DPConnect& dpConnect();
     void commenceServeurDirectPlay();
     void commenceClientDirectPlay();
@@ -112,6 +116,7 @@ private:
     DialoguesDuJeu dialogues_;
     VueTable* vueTable_;
     QString nomFichierSauve_;
+    std::string fichierDeReprise_;
     QTimer timer_;
     StyleCartes style_ = StyleCartes::Francaises;
     bool fermee_ = false;

@@ -41,8 +41,8 @@ TFormDPClientConnect::TFormDPClientConnect(SessionEnet& session, ChercheurDeSess
     connect(&chercheur_, &ChercheurDeSessions::tentative, this, [this](int numero) {
         LabelProgression->setText(qtexte(formate(ID_RECHERCHE, numero, ChercheurDeSessions::NB_TENTATIVES)));
         BarreProgression->setValue(numero);
-        afficheSessions();
     });
+    connect(&chercheur_, &ChercheurDeSessions::sessionTrouvee, this, &TFormDPClientConnect::afficheSessions);
     connect(&chercheur_, &ChercheurDeSessions::termine, this, [this] {
         afficheSessions();
         LabelProgression->setText(chercheur_.sessions().estVide() ? qtexte(ID_AUCUNE) : QString());

@@ -429,6 +429,7 @@ void TFormJeuDeCartes::commenceServeurDirectPlay() {
     table_->setOptionsDePartie(optionsDePartie_);
     menusReseau();
     demarreReseau(OptionsDePartie::ServeurDirectPlay, "");
+    quitteSessionSansPartie();
 }
 
 void TFormJeuDeCartes::commenceClientDirectPlay() {
@@ -436,6 +437,12 @@ void TFormJeuDeCartes::commenceClientDirectPlay() {
     nouvelleTable();
     menusReseau();
     demarreReseau(OptionsDePartie::ClientDirectPlay, "");
+    quitteSessionSansPartie();
+}
+
+// A game that could not start keeps no session open: its players are told it ended.
+void TFormJeuDeCartes::quitteSessionSansPartie() {
+    if (table_->etatJeu() == EvenementDeJeu::Depart) dpConnect().libere();
 }
 
 void TFormJeuDeCartes::appliqueStyle(StyleCartes style) {

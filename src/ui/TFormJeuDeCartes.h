@@ -103,6 +103,7 @@ private:
     DPConnect& dpConnect();
     void commenceServeurDirectPlay();
     void commenceClientDirectPlay();
+    void quitteSessionSansPartie();
 
     QStringList arguments_;
     std::unique_ptr<LienFenetre> lien_;

@@ -69,6 +69,7 @@ void ChercheurDeSessions::litReponses() {
         bool ipv4 = false;
         const QHostAddress source(datagramme.senderAddress().toIPv4Address(&ipv4));
         if (!ipv4) continue;
-        sessions_.ajoute({reponse->instance, reponse->nom, source.toString().toStdString(), reponse->port});
+        if (sessions_.ajoute({reponse->instance, reponse->nom, source.toString().toStdString(), reponse->port}))
+            emit sessionTrouvee();
     }
 }

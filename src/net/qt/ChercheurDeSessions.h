@@ -38,6 +38,8 @@ public:
 signals:
     // Attempt number 1 to NB_TENTATIVES was sent.
     void tentative(int numero);
+    // A session not listed yet answered.
+    void sessionTrouvee();
     // The last attempt's answers had their interval to arrive.
     void termine();
 

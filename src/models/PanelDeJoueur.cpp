@@ -10,15 +10,18 @@
 
 namespace {
 
-constexpr int HAUTEUR_COMPLET = 377;
+// One pixel less than the information list of 148 would give: the user's panel and the one
+// under it then meet without overlapping at every height of the table.
+constexpr int HAUTEUR_COMPLET = 376;
 constexpr int HAUTEUR_SIMPLE = 178;
 constexpr int MARGE_COLONNE = 8;
 constexpr int HAUTEUR_NOM = 14;
 constexpr int HAUTEUR_ZONE_ATOUT = 49;
 constexpr int HAUTEUR_ZONE_CARTES = 129;
 constexpr int HAUTEUR_ZONE_ACTION = 49;
-constexpr int HAUTEUR_INFORMATION = 148;
-constexpr int LARGEUR_BOUTON_ACTION = 67;
+constexpr int HAUTEUR_INFORMATION = 147;
+// Wide enough for "Distribuer" and "Verteilen" in bold at the smallest scale of the table.
+constexpr int LARGEUR_BOUTON_ACTION = 84;
 constexpr int HAUTEUR_BOUTON_ACTION = 25;
 // In the upper panels the trump buttons sit under the name's row; in the lower ones the name
 // lies under the hand, and the buttons keep the top of their area.

@@ -33,10 +33,16 @@ QRect VueCartesRamassees::rectLigne(int libelle) const {
     return echelle_.rect(3, libelle * h, PanelDeCartesRamassees::LARGEUR - 6, h);
 }
 
+// A long name, or a long line in German, is drawn a little smaller rather than cut.
 QFont VueCartesRamassees::police(int libelle) const {
     QFont police(QStringLiteral("DejaVu Sans Condensed"));
-    police.setPixelSize(echelle_.police(11));
     police.setBold(estNom(libelle));
+    const QString texte = ligne(libelle);
+    const int largeur = rectLigne(libelle).width();
+    for (int taille = echelle_.police(11); taille >= 7; --taille) {
+        police.setPixelSize(taille);
+        if (QFontMetrics(police).horizontalAdvance(texte) <= largeur) break;
+    }
     return police;
 }
 

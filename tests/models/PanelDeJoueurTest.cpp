@@ -86,10 +86,10 @@ struct CasDeDisposition {
 TEST_F(PanelDeJoueurTest, LayoutInTheFourCorners) {
     const Rect vide;
     const CasDeDisposition cas[] = {
-        {0, true, {8, 0, 284, 377}, {0, 0, 284, 49}, {0, 49, 284, 129}, {0, 178, 284, 49}, {0, 229, 284, 148},
+        {0, true, {8, 0, 284, 376}, {0, 0, 284, 49}, {0, 49, 284, 129}, {0, 178, 284, 49}, {0, 229, 284, 147},
          {2, 1, 280, 14}},
-        {1, true, {8, 223, 284, 377}, {0, 328, 284, 49}, {0, 199, 284, 129}, {0, 150, 284, 49}, {0, 2, 284, 148},
-         {2, 199 + 115, 280, 14}},
+        {1, true, {8, 224, 284, 376}, {0, 327, 284, 49}, {0, 198, 284, 129}, {0, 149, 284, 49}, {0, 2, 284, 147},
+         {2, 198 + 115, 280, 14}},
         {2, false, {608, 422, 284, 178}, {0, 129, 284, 49}, {0, 0, 284, 129}, vide, vide, {2, 115, 280, 14}},
         {3, false, {608, 0, 284, 178}, {0, 0, 284, 49}, {0, 49, 284, 129}, vide, vide, {2, 1, 280, 14}},
     };
@@ -108,7 +108,7 @@ TEST_F(PanelDeJoueurTest, LayoutInTheFourCorners) {
         EXPECT_FALSE(panel->zoneAtoutVisible());
     }
     const auto panel = panelDuJoueur();
-    EXPECT_EQ(panel->rectBoutonAction(), (Rect{108, 12, 67, 25}));
+    EXPECT_EQ(panel->rectBoutonAction(), (Rect{100, 12, 84, 25}));
     EXPECT_EQ(panel->legendeAction(), "&Distribuer");
     EXPECT_FALSE(panel->boutonActionActif());
     // A remote human has no action area: only the user answers at this computer.

@@ -104,9 +104,10 @@ TEST_F(VueTableTest, LesPanelsSuiventLesInscriptionsEtSontPlacesDansLesCoins) {
         EXPECT_TRUE(vuePanel->isVisible());
         EXPECT_EQ(vuePanel->labelNom()->text(), qtexte(table_->getJoueur(siege)->nom()));
     }
-    // 792 wide: each column a third, panels 248 wide, 8 from the edges; the user's panel is 377 high.
-    EXPECT_EQ(vue_->vuePanel(0)->geometry(), QRect(8, 0, 248, 377));
-    EXPECT_EQ(vue_->vuePanel(2)->geometry(), QRect(792 - 248 - 8, 554 - 377, 248, 377));
+    // 792 wide: each column a third, panels 248 wide, 8 from the edges; the user's panel is 376
+    // high, so that it meets the panel under it (178 high) without covering it.
+    EXPECT_EQ(vue_->vuePanel(0)->geometry(), QRect(8, 0, 248, 376));
+    EXPECT_EQ(vue_->vuePanel(2)->geometry(), QRect(792 - 248 - 8, 554 - 376, 248, 376));
     EXPECT_EQ(vue_->vueTas()->geometry(), QRect(264, 154, 264, 184));
     EXPECT_EQ(vue_->labelHistorique(0)->geometry(), QRect(264, 139, 264, 15));
     EXPECT_EQ(vue_->vueRamassees(1)->geometry().topLeft(), QPoint(264, 339));
@@ -132,7 +133,7 @@ TEST_F(VueTableTest, LaVueSuitLesChangementsDuModeleEtSeReplaceAuRedimensionneme
     vue_->resize(900, 700);
     EXPECT_EQ(vue_->echelle().facteur(), 900.0 / 792);
     EXPECT_EQ(vue_->vueTas()->geometry(), QRect(300, 199, 300, 233));
-    EXPECT_EQ(vue_->vuePanel(3)->geometry(), QRect(609, 0, 282, 428));
+    EXPECT_EQ(vue_->vuePanel(3)->geometry(), QRect(609, 0, 282, 427));
     EXPECT_EQ(vue_->echelle().carte(), QSize(81, 109));
 }
 

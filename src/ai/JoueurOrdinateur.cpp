@@ -12,7 +12,7 @@ const Carte* JoueurOrdinateur::simuleChoix(const Simulateur& simulateur, const P
         if (!simulation.mainsTirees()) return std::nullopt;
         int valeur = 0;
         const Carte& carte = simulation.simule(racine, valeur);
-        score.ajoute(carte, valeur);
+        score.ajoute(carte);
         return ResultatDEchantillon{&carte, valeur};
     };
     const auto meilleure = [&] { return score.cartes().empty() ? nullptr : score.carteQuiALeMeilleurScore(); };

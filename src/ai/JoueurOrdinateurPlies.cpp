@@ -1,22 +1,21 @@
 #include "ai/JoueurOrdinateurPlies.h"
 
-#include "ai/ScoreDeSimulationPlies.h"
+#include "ai/ScoreDeSimulation.h"
 #include "ai/SimulationPlies.h"
 
 const Carte* JoueurOrdinateurPlies::simuleChoix(const Simulateur& simulateur, const Partie& partieEnCours,
                                                 CarteSet cartesEnMain) {
-    ScoreDeSimulationPlies score;
+    ScoreDeSimulation score;
     const auto echantillon = [&](int) -> std::optional<ResultatDEchantillon> {
         SimulationPlies simulation(simulateur.distribution, partieEnCours, cartesEnMain, simulateur.noJoueur,
                                    static_cast<std::uint8_t>(simulateur.niveau), simulateur.random, simulateur.analyse);
         if (!simulation.mainsTirees()) return std::nullopt;
         int valeur = 0;
-        int plis = 0;
-        const Carte& carte = simulation.simule(valeur, plis);
-        score.ajoute(carte, valeur, plis);
+        const Carte& carte = simulation.simule(valeur);
+        score.ajoute(carte);
         return ResultatDEchantillon{&carte, valeur};
     };
-    const auto meilleure = [&] { return score.cartes().empty() ? nullptr : score.carteQuiALeMeilleurNbDeFois(); };
+    const auto meilleure = [&] { return score.cartes().empty() ? nullptr : score.carteQuiALeMeilleurScore(); };
     return ChoixParSimulation(simulateur.analyse, simulateur.noJoueur)
         .choisit(partieEnCours, cartesEnMain, NB_SIMULATIONS, echantillon, meilleure);
 }

@@ -45,11 +45,9 @@ public:
     const PartieSimuleePlies* partieChoisie() const;
 
     const Carte* carteChoisie() const { return carteChoisie_; }
-    const Partie& partie() const { return partie_; }
     int nbEnfants() const { return static_cast<int>(parties_.size()); }
     const PartieSimuleePlies& enfant(int i) const { return parties_[static_cast<unsigned>(i)]; }
     bool estEliminee() const { return estEliminee_; }
-    bool estFeuille() const { return estFeuille_; }
 
 private:
     void elague();

@@ -2,11 +2,10 @@
 
 #include "platform/Assertion.h"
 
-void ScoreDeSimulation::ajoute(const Carte& carte, double score) {
+void ScoreDeSimulation::ajoute(const Carte& carte) {
     cartes_.insert(carte);
     const unsigned tag = carte.getTag();
     ++nbDeFois_[tag];
-    sommeDesScores_[tag] += score;
     if (nbDeFois_[tag] >= meilleurNbDeFois_) {
         meilleurNbDeFois_ = nbDeFois_[tag];
         tagDeLaCarteQuiALeMeilleurScore_ = static_cast<std::int32_t>(tag);

@@ -21,7 +21,6 @@ public:
 
     // False, after an internal error, when the distribution could not deal the unseen cards.
     bool mainsTirees() const { return mainsTirees_; }
-    const CarteSet (&mains() const)[4] { return cartesJoueurNoAvantSimulation_; }
 
     // Searches this sample under the tree node `noeud` and names a card; `score` receives what
     // the deciding seat's team keeps at the end of the line found.

@@ -12,7 +12,7 @@ int SimulationPlies::nbDeveloppements(int nbCartesJouees) {
     return 4 - nbCartesJouees % 4 + horizon(nbCartesJouees) - 4;
 }
 
-const Carte& SimulationPlies::simule(int& score, int& plis) {
+const Carte& SimulationPlies::simule(int& score) {
     PartieSimuleePlies racine(cartesJoueurNoAvantSimulation_, partieEnCours_, nullptr,
                               partieEnCours_.noDuProchainAJouer());
     const int nbCartesJouees = static_cast<int>(partieEnCours_.nbCartesJouees());
@@ -20,7 +20,6 @@ const Carte& SimulationPlies::simule(int& score, int& plis) {
     for (int appel = 0; appel < nbDeveloppements(nbCartesJouees) && racine.developpe(); ++appel) {
     }
     score = racine.valeur();
-    plis = racine.plis();
     const PartieSimuleePlies* choisie = racine.partieChoisie();
     return choisie ? *choisie->carteChoisie() : *partieEnCours_.cartesJouables(cartesEnMainJoueurActuelOriginial_).begin();
 }

@@ -15,6 +15,6 @@ public:
     // Calls of the root's development: to the end of the current trick, then to the horizon.
     static int nbDeveloppements(int nbCartesJouees);
 
-    // Names a card; `score` and `plis` receive the root's value and cards not let go.
-    const Carte& simule(int& score, int& plis);
+    // Names a card; `score` receives the root's value.
+    const Carte& simule(int& score);
 };

@@ -7,7 +7,6 @@
 #include "ai/DistributionProbableDesCartes.h"
 #include "ai/Probabilite.h"
 #include "ai/ScoreDeSimulation.h"
-#include "ai/ScoreDeSimulationPlies.h"
 #include "ai/Simulation.h"
 #include "ai/SituationsAI.h"
 #include "rules/OptionsDuJoueur.h"
@@ -116,13 +115,8 @@ TEST(Simulation, TheTallyPlaysTheCardNamedMostOftenTheLastToReachItOnATie) {
     for (const Cas& cas : {Cas{{"AC", "RC", "AC", "RC", "6P"}, "RC"}, Cas{{"6P", "AC", "AC"}, "AC"},
                            Cas{{"6P", "AC", "RC"}, "RC"}}) {
         ScoreDeSimulation score;
-        ScoreDeSimulationPlies scorePlies;
-        for (const std::string& nom : cas.nommees) {
-            score.ajoute(c(nom), 100);
-            scorePlies.ajoute(c(nom), 100, 20);
-        }
+        for (const std::string& nom : cas.nommees) score.ajoute(c(nom));
         EXPECT_EQ(score.carteQuiALeMeilleurScore(), &c(cas.jouee));
-        EXPECT_EQ(scorePlies.carteQuiALeMeilleurNbDeFois(), &c(cas.jouee));
     }
     AssertionsRelevees relevees;
     EXPECT_EQ(ScoreDeSimulation().carteQuiALeMeilleurScore(), nullptr);
@@ -158,7 +152,7 @@ struct Decision {
     const Carte* choisit(CarteSet main, int nbSimulations) {
         const auto echantillon = [&](int) {
             const auto resultat = echantillons[static_cast<std::size_t>(appels++)];
-            if (resultat) score.ajoute(*resultat->carte, resultat->score);
+            if (resultat) score.ajoute(*resultat->carte);
             return resultat;
         };
         const auto meilleure = [&] { return score.cartes().empty() ? nullptr : score.carteQuiALeMeilleurScore(); };

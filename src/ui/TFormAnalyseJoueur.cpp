@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "rules/Carte.h"
@@ -136,9 +137,11 @@ void dessineGraphiqueCouleur(QChart& graphique, const AnalyseJoueur::GraphiqueCo
     }
     auto* rangs = static_cast<QBarCategoryAxis*>(graphique.axes(Qt::Horizontal).at(0));
     rangs->setCategories(categories);
+    // A card's probabilities add up to 1 only within the rounding of their sum: a total a hair
+    // above 1 must not double the axis.
     const double plusHaute = totaux.empty() ? 0.0 : *std::max_element(totaux.begin(), totaux.end());
     auto* parts = static_cast<QValueAxis*>(graphique.axes(Qt::Vertical).at(0));
-    parts->setRange(0.0, std::max(1.0, plusHaute));
+    parts->setRange(0.0, std::max(1.0, std::round(plusHaute * 1e4) / 1e4));
     parts->applyNiceNumbers();
 }
 

@@ -155,3 +155,14 @@ TEST_F(TFormAnalyseJoueurTest, StacksEachSeatsShareOfTheSuitsRanks) {
     EXPECT_EQ(static_cast<QBarCategoryAxis*>(rangs)->categories(), (QStringList{"Six", "As"}));
     EXPECT_EQ(part(Carte::Coeur, 0).count(), 0);
 }
+
+// Probabilities of three seats, each a third in single precision, add up to a hair above 1.
+TEST_F(TFormAnalyseJoueurTest, SharesThatAddUpToOneWithinRoundingKeepTheAxisAtOne) {
+    AnalyseJoueur::GraphiqueCouleur& coeur = analyse.graphique(Carte::Coeur);
+    for (int siege = 1; siege < 4; ++siege) coeur.series[static_cast<unsigned>(siege)] = {{6, double(1.0f / 3), "Six"}};
+    analyse.distributionModifiee();
+    analyse.montre();
+    const auto* axe =
+        static_cast<const QValueAxis*>(fenetre.graphique(Carte::Coeur)->chart()->axes(Qt::Vertical).at(0));
+    EXPECT_EQ(axe->max(), 1.0);
+}

@@ -23,19 +23,21 @@ PartieSimuleePlies::PartieSimuleePlies(const CarteSet (&mains)[4], const Partie&
     calculeValeurs();
 }
 
-bool PartieSimuleePlies::developpe() {
+bool PartieSimuleePlies::developpe(int& noeudsPermis) {
     if (partie_.estTerminee()) return false;
     bool grandi = false;
     if (estFeuille_) {
         const int joueur = partie_.noDuProchainAJouer();
         const CarteSet jouables = partie_.cartesJouables(mains_[joueur]);
+        if (static_cast<int>(jouables.size()) > noeudsPermis) return false;
+        noeudsPermis -= static_cast<int>(jouables.size());
         parties_.reserve(jouables.size());
         for (const Carte& carte : jouables) parties_.emplace_back(mains_, partie_, &carte, joueur);
         positionDernierePartieValide_ = static_cast<std::int16_t>(parties_.size());
         grandi = !parties_.empty();
     } else {
         for (PartieSimuleePlies& enfant : parties_)
-            if (!enfant.estEliminee_) grandi = enfant.developpe() || grandi;
+            if (!enfant.estEliminee_) grandi = enfant.developpe(noeudsPermis) || grandi;
     }
     elague();
     estFeuille_ = false;

@@ -26,9 +26,10 @@ public:
     PartieSimuleePlies(PartieSimuleePlies&&) = default;
     PartieSimuleePlies& operator=(PartieSimuleePlies&&) = default;
 
-    // Deepens every living line by one card and prunes again. False when no line could grow:
-    // every line has reached the end of the deal.
-    bool developpe();
+    // Deepens every living line by one card and prunes again; a line grows only while the tree
+    // may still make the nodes it needs, `noeudsPermis` counting down what it made. False when no
+    // line could grow: every line has reached the end of the deal, or the nodes are used up.
+    bool developpe(int& noeudsPermis);
 
     std::int16_t valeurEquipe1() const { return estEliminee_ ? VALEUR_ELIMINEE : valeurs_[0]; }
     std::int16_t valeurEquipe2() const { return estEliminee_ ? VALEUR_ELIMINEE : valeurs_[1]; }

@@ -17,7 +17,8 @@ const Carte& SimulationPlies::simule(int& score) {
                               partieEnCours_.noDuProchainAJouer());
     const int nbCartesJouees = static_cast<int>(partieEnCours_.nbCartesJouees());
     // Once every line has reached the end of the deal, further calls change nothing.
-    for (int appel = 0; appel < nbDeveloppements(nbCartesJouees) && racine.developpe(); ++appel) {
+    int noeudsPermis = NOEUDS_MAXIMUM;
+    for (int appel = 0; appel < nbDeveloppements(nbCartesJouees) && racine.developpe(noeudsPermis); ++appel) {
     }
     score = racine.valeur();
     const PartieSimuleePlies* choisie = racine.partieChoisie();

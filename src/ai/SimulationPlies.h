@@ -15,6 +15,12 @@ public:
     // Calls of the root's development: to the end of the current trick, then to the horizon.
     static int nbDeveloppements(int nbCartesJouees);
 
+    // Nodes a sample's tree may make. Lines that stay equal for every seat are all kept, and in
+    // some deals of the fifth or sixth trick they are so many that the whole rest of the deal
+    // would take seconds and hundreds of megabytes; the lines still growing when the nodes are
+    // used up are judged where they stand.
+    static constexpr int NOEUDS_MAXIMUM = 100000;
+
     // Names a card; `score` receives the root's value.
     const Carte& simule(int& score);
 };

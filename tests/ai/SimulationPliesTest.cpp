@@ -41,11 +41,34 @@ TEST(SimulationPlies, TheHorizonWidensAsTheDealGoesOn) {
 TEST(SimulationPlies, TheFirstLeadIsSearchedToTheEndOfItsTrick) {
     const SituationAI situation(Atout::Coeur, MAINS_MELANGEES, 0);
     PartieSimuleePlies arbre = racine(situation);
-    ASSERT_TRUE(arbre.developpe());
+    int permis = SimulationPlies::NOEUDS_MAXIMUM;
+    ASSERT_TRUE(arbre.developpe(permis));
     EXPECT_EQ(arbre.nbEnfants(), 9);
     EXPECT_EQ(profondeur(arbre), 1);
-    for (int appel = 1; appel < SimulationPlies::nbDeveloppements(0); ++appel) arbre.developpe();
+    for (int appel = 1; appel < SimulationPlies::nbDeveloppements(0); ++appel) arbre.developpe(permis);
     EXPECT_EQ(profondeur(arbre), 4);
+    EXPECT_NE(arbre.partieChoisie(), nullptr);
+}
+
+int nbNoeuds(const PartieSimuleePlies& noeud) {
+    int nombre = 1;
+    for (int i = 0; i < noeud.nbEnfants(); ++i) nombre += nbNoeuds(noeud.enfant(i));
+    return nombre;
+}
+
+// The tree makes no more nodes than it may: the lines still growing then stay as they are, and
+// the deepening stops.
+TEST(SimulationPlies, TheTreeStopsGrowingWhenItsNodesAreUsedUp) {
+    SituationAI situation(Atout::Coeur, MAINS_MELANGEES, 0);
+    situation.joueJusqua(17);
+    PartieSimuleePlies arbre = racine(situation);
+    int permis = 40;
+    int appels = 0;
+    while (arbre.developpe(permis)) ++appels;
+    EXPECT_GE(permis, 0);
+    EXPECT_LE(nbNoeuds(arbre), 41);
+    EXPECT_GT(appels, 2);
+    EXPECT_LT(appels, 19);
     EXPECT_NE(arbre.partieChoisie(), nullptr);
 }
 
@@ -57,7 +80,8 @@ TEST(SimulationPlies, ACardWorseForTheSeatChoosingIsPrunedAndTheWeakestWinnerPla
                                   "XC RK AK 6P 7P 8P 9P XP VP", "8C RC 9C VC DC AC DP RP AP"};
     const SituationAI situation(Atout::Trefle, mains, 0, "6C 7C XC");
     PartieSimuleePlies arbre = racine(situation);
-    arbre.developpe();
+    int permis = SimulationPlies::NOEUDS_MAXIMUM;
+    arbre.developpe(permis);
     ASSERT_EQ(arbre.nbEnfants(), 6);
     for (int i = 0; i < arbre.nbEnfants(); ++i) {
         const Carte& carte = *arbre.enfant(i).carteChoisie();

@@ -30,14 +30,7 @@ void AI_Joueur::confirmeAnnonces() { confirmeAnnoncesPlusTard(); }
 void AI_Joueur::carteJouee(const Carte&, const Partie& partie) { probas_.metAJour(partie); }
 
 void AI_Joueur::annonceFaite(int joueurNo, const Annonces& annonces) {
-    for (const Annonce* annonce : {&annonces.getAnnoncePrincipale(), &annonces.getAnnonce2(), &annonces.getAnnonce3()}) {
-        if (annonce->type == Annonce::PasDAnnonce) continue;
-        for (int posInAnnonce = 0; posInAnnonce < annonce->getNbCartes(); ++posInAnnonce) {
-            Carte::Couleur couleur;
-            Carte::Position position;
-            if (annonce->getCarte(posInAnnonce, couleur, position)) probas_.annonceCarte(joueurNo, couleur, position);
-        }
-    }
+    for (const Carte& carte : annonces.cartes()) probas_.annonceCarte(joueurNo, carte.getCouleur(), carte.getPosition());
 }
 
 void AI_Joueur::mainDeJoueur(CarteSet cartes, int joueurNo) { probas_.ajouteMain(cartes, joueurNo); }

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "ai/AI_Joueur.h"
+#include "ai/Maitre_Joueur.h"
 #include "ai/FabriquesParSimulation.h"
 #include "platform/Plateforme.h"
 #include "players/FabriqueDeJoueurs.h"
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     PlateformeQt plateforme;
     Plateforme::installe(&plateforme);
     BoiteDebug::installe();
-    enregistreFabrique(OptionsDuJoueur::AI, creeAIJoueur);
+    enregistreFabrique(OptionsDuJoueur::AI, creeJoueurDeRace5);
     enregistreJoueursParSimulation();
     if (!langue::charge(langue::codeMemorise()) && !langue::charge(QStringLiteral("FRA")))
         std::fprintf(stderr, "trumpwise: no string table in %s\n", qPrintable(ressources::dossierLangues()));

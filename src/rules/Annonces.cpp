@@ -170,3 +170,16 @@ ResultatDesAnnonces resultatDesAnnonces(const Annonces (&annonces)[4], int siege
         multiplicateur;
     return resultat;
 }
+
+CarteSet Annonces::cartes() const {
+    CarteSet cartes;
+    for (const Annonce* annonce : {&m_annoncePrincipale, &m_annonce2, &m_annonce3}) {
+        if (annonce->type == Annonce::PasDAnnonce) continue;
+        for (int posInAnnonce = 0; posInAnnonce < annonce->getNbCartes(); ++posInAnnonce) {
+            Carte::Couleur couleur;
+            Carte::Position position;
+            if (annonce->getCarte(posInAnnonce, couleur, position)) cartes.insert(Carte::trouve(couleur, position));
+        }
+    }
+    return cartes;
+}

@@ -24,6 +24,8 @@ public:
     const Annonce& getAnnonce2() const;
     const Annonce& getAnnonce3() const;
     std::int32_t getTotalPoints() const;
+    // The cards of the three melds.
+    CarteSet cartes() const;
     bool isValid() const { return m_isValid; }
 
     // The index of the best of four announcements made at consecutive seats, or -1 when even

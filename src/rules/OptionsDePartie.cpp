@@ -13,7 +13,7 @@ bool estTypePartie(std::int32_t valeur) {
     return valeur == OptionsDePartie::Standard || valeur == OptionsDePartie::Concours;
 }
 bool estNiveau(std::int32_t valeur) {
-    return valeur >= OptionsDePartie::NIVEAU_DEBUTANT && valeur <= OptionsDePartie::NIVEAU_EXPERT;
+    return valeur >= OptionsDePartie::NIVEAU_DEBUTANT && valeur <= OptionsDePartie::NIVEAU_MAITRE;
 }
 bool estConnection(std::int32_t valeur) {
     return valeur >= OptionsDePartie::Local && valeur <= OptionsDePartie::Inchangee;

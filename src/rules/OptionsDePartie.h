@@ -27,6 +27,8 @@ public:
     static constexpr std::uint8_t NIVEAU_DEBUTANT = 0;
     static constexpr std::uint8_t NIVEAU_AVANCE = 1;
     static constexpr std::uint8_t NIVEAU_EXPERT = 2;
+    // The fair master player, only of the evaluation-based family's race.
+    static constexpr std::uint8_t NIVEAU_MAITRE = 3;
 
     const TypeDePartie& getTypeDePartie() const;
     std::uint8_t getTypeChibre() const { return typeChibre_; }

@@ -58,7 +58,8 @@ void OptionsDuJoueur::load(const std::string& texte) {
     if (lecteur.getInt() == 0) throw ErreurDeFormat("Player record marked as not valid");
     lu.distant_ = static_cast<std::uint8_t>(litDansIntervalle(lecteur, "remote flag", 1));
     lu.race_ = static_cast<Race>(litDansIntervalle(lecteur, "race", AI));
-    lu.niveau_ = static_cast<std::uint8_t>(litDansIntervalle(lecteur, "level", NIVEAU_MAX));
+    lu.niveau_ = static_cast<std::uint8_t>(
+        litDansIntervalle(lecteur, lu.race_ == AI ? "level" : "level of a race other than 5", lu.race_ == AI ? NIVEAU_MAITRE : NIVEAU_MAX));
     lu.identifiant_ = lecteur.getInt();
     *this = std::move(lu);
 }

@@ -24,6 +24,8 @@ public:
     static constexpr std::uint8_t APPELS_MAX = 2;
     // Levels of the game options: beginner, advanced, expert.
     static constexpr std::uint8_t NIVEAU_MAX = 2;
+    // The master, known only to race AI: a record giving it to another race is refused.
+    static constexpr std::uint8_t NIVEAU_MAITRE = 3;
     // The longest name, in bytes: longer ones do not fit the panels.
     static constexpr std::size_t NOM_LONGUEUR_MAX = 32;
 

@@ -99,7 +99,7 @@ TEST(OptionsDePartie, MalformedLoadsLeaveTheOptionsUnchanged) {
         {"variant -1", texte({"-1", "0", "0", "2"})},
         {"connection 6", texte({"0", "6", "0", "2"})},
         {"game type 2", texte({"0", "0", "2", "2"})},
-        {"level 3", texte({"0", "0", "0", "3"})},
+        {"level 4", texte({"0", "0", "0", "4"})},
         {"not a number", texte({"0", "0", "x", "2"})},
         {"missing level", texte({"0", "0", "0"})},
         {"empty", ""},
@@ -113,7 +113,10 @@ TEST(OptionsDePartie, MalformedLoadsLeaveTheOptionsUnchanged) {
         EXPECT_THROW(options.load(malforme), Exception);
         EXPECT_EQ(options.save(), avant);
     }
-    EXPECT_THROW(options.load(texte({"0", "0", "0", "3"})), ErreurDeFormat);
+    EXPECT_THROW(options.load(texte({"0", "0", "0", "4"})), ErreurDeFormat);
+    // Level 3, the master, is a level of this program's options.
+    options.load(texte({"0", "0", "0", "3"}));
+    EXPECT_EQ(options.getNiveau(), OptionsDePartie::NIVEAU_MAITRE);
     EXPECT_THROW(options.load(texte({"0", "0", "x", "2"})), ErreurDeConversion);
 }
 

@@ -114,10 +114,19 @@ TEST(OptionsDuJoueur, ASeatOfAnotherComputerBecomesAComputerPlayerOfThisOne) {
     EXPECT_EQ(local.save(), b("{1|1|Anne|1|0|0|2|3|}"));
 }
 
+TEST(OptionsDuJoueur, TheMasterIsLevel3OfRace5) {
+    O options;
+    options.load(b("{1|1|Maitre|1|0|5|3|7|}"));
+    EXPECT_EQ(options.getNiveau(), O::NIVEAU_MAITRE);
+    EXPECT_EQ(options.save(), b("{1|1|Maitre|1|0|5|3|7|}"));
+}
+
 TEST(OptionsDuJoueur, RefusesRecordsItCannotHoldAndStaysAsItWas) {
     const std::vector<std::string> malformes = {
         "",         "{}",       "{1|1|P|1|0|0|2|}",  "{1|3|P|1|0|0|2|0|}", "{1|-1|P|1|0|0|2|0|}",
         "{1|1|P|0|0|0|2|0|}",  "{1|1|P|1|2|0|2|0|}", "{1|1|P|1|0|6|2|0|}", "{1|1|P|1|0|0|3|0|}",
+        // The master level belongs to race 5 alone, and no level lies above it.
+        "{1|1|P|1|0|1|3|0|}", "{1|1|P|1|0|5|4|0|}",
         "{1|1|P|1|0|0|2|x|}",  "{x|1|P|1|0|0|2|0|}", "{1|1|{P|1|0|0|2|0|}",
     };
     O options = record("Pierre", O::Humain, true, 3);

@@ -5,7 +5,7 @@
 //   trumpwise_arena [--parties N | --donnes N] [--graine S] [--variante 0..3]
 //                   [--equipe1 ai:2,ai:2] [--equipe2 hasard,hasard]
 //
-// A seat is "ai:<level>" (the program's computer player), "sim:<race>:<level>" (a simulating
+// A seat is "ai:<level>" (the program's computer player; level 3 the fair master), "sim:<race>:<level>" (a simulating
 // computer player of race 1 to 4) or "hasard" (a random playable card, trump by the card
 // weights). Team 1 holds seats 0 and 2. Deals are played as competitions: each
 // deal is played twice, the second time with the hands given to the other team.
@@ -18,6 +18,7 @@
 #include "JoueurDeReference.h"
 #include "Mesures.h"
 #include "ai/AI_Joueur.h"
+#include "ai/Maitre_Joueur.h"
 #include "ai/JoueurOrdinateur.h"
 #include "ai/JoueurOrdinateurPlies.h"
 #include "platform/PlateformeVirtuelle.h"
@@ -87,6 +88,8 @@ std::unique_ptr<Joueur> creeJoueurDArene(const ContexteJoueur& contexte) {
         case OptionsDuJoueur::OrdinateurParfaitPlies:
             return std::make_unique<Chronometre<JoueurOrdinateurParfaitPlies>>(contexte);
         default:
+            if (contexte.options.getNiveau() == OptionsDePartie::NIVEAU_MAITRE)
+                return std::make_unique<Chronometre<Maitre_Joueur>>(contexte);
             return std::make_unique<Chronometre<AI_Joueur>>(contexte);
     }
 }
@@ -99,7 +102,7 @@ bool litEquipe(const char* texte, Siege& premier, Siege& second) {
         reste = reste.find(',') == std::string::npos ? "" : reste.substr(reste.find(',') + 1);
         if (nom == "hasard") {
             siege->hasard = true;
-        } else if (nom.size() == 4 && nom.rfind("ai:", 0) == 0 && nom[3] >= '0' && nom[3] <= '2') {
+        } else if (nom.size() == 4 && nom.rfind("ai:", 0) == 0 && nom[3] >= '0' && nom[3] <= '3') {
             siege->hasard = false;
             siege->race = OptionsDuJoueur::AI;
             siege->niveau = nom[3] - '0';

@@ -25,10 +25,10 @@ class Maitre_Echantillonneur;
 class Maitre_Joueur : public JoueurCalculateur {
 public:
     static constexpr int ECHANTILLONS_MAX = 48;
-    static constexpr std::uint64_t NOEUDS_PAR_DECISION = 1500000;
+    static constexpr std::uint64_t NOEUDS_PAR_DECISION = 600000;
     static constexpr int ARRET_DE_SECURITE_MS = 1200;
     // Samples judged by the evaluation-based engine before the exact search takes over.
-    static constexpr int VOTES = 5;
+    static constexpr int VOTES = 3;
     static constexpr int PLIS_AVANT_LA_RECHERCHE_EXACTE = 4;
 
     explicit Maitre_Joueur(const ContexteJoueur& contexte);

@@ -200,17 +200,48 @@ void PanelDeJoueur::survole(int x, int y) {
     const Carte* carte = carteSous(x, y);
     if (carte == carteSelectionnee_) return;
     abaisseSelection();
-    if (carte != nullptr) {
-        const StatusCarteJouee verdict = joueur_->carteJouable(*carte);
-        lignesInformation_.clear();
-        lignesInformation_.push_back(carte->texteInformation(atoutAffiche_));
-        ajouteExplication(verdict, lignesInformation_);
-        if (CarteEstAcceptee(verdict)) {
-            trouvePlacee(*carte)->top = TOP_CARTE_LEVEE;
-            carteSelectionnee_ = carte;
-        }
-    }
+    if (carte != nullptr) explique(*carte, joueur_->carteJouable(*carte));
     rafraichit();
+}
+
+// The card's information and the verdict's reasons; an accepted card rises, ready to be played.
+void PanelDeJoueur::explique(const Carte& carte, StatusCarteJouee verdict) {
+    lignesInformation_.clear();
+    lignesInformation_.push_back(carte.texteInformation(atoutAffiche_));
+    ajouteExplication(verdict, lignesInformation_);
+    if (!CarteEstAcceptee(verdict)) return;
+    trouvePlacee(carte)->top = TOP_CARTE_LEVEE;
+    carteSelectionnee_ = &carte;
+}
+
+// ---- Choosing a card with the keyboard ----
+
+// The arrows go from card to card among those the table accepts, round the hand; refused cards
+// are passed over, as a player would not stop on them.
+void PanelDeJoueur::choisitCarteVoisine(int sens) {
+    if (!complet_ || !zoneCartesActive_ || joueur_ == nullptr || cartes_.empty()) return;
+    const int n = static_cast<int>(cartes_.size());
+    int depart = sens > 0 ? -1 : n;
+    for (int i = 0; i < n; ++i)
+        if (cartes_[i].carte == carteSelectionnee_) depart = i;
+    for (int pas = 1; pas <= n; ++pas) {
+        const Carte& carte = *cartes_[((depart + sens * pas) % n + n) % n].carte;
+        if (&carte == carteSelectionnee_) return;
+        const StatusCarteJouee verdict = joueur_->carteJouable(carte);
+        if (!CarteEstAcceptee(verdict)) continue;
+        abaisseSelection();
+        explique(carte, verdict);
+        rafraichit();
+        return;
+    }
+}
+
+void PanelDeJoueur::valideAuClavier() {
+    if (zoneCartesActive_ && carteSelectionnee_ != nullptr) {
+        joueCarteSelectionnee();
+        return;
+    }
+    cliqueAction();
 }
 
 // The frontmost card across the pointer. Below the bottom of a raised card nothing counts, so

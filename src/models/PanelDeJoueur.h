@@ -113,6 +113,10 @@ public:
     // (x, y): the pointer within the card area.
     void survole(int x, int y);
     void doubleClic();
+    // The keyboard: the arrows raise the next card to the right (sens 1) or left (-1) that may be
+    // played; Enter plays the raised card, or else answers the action button.
+    void choisitCarteVoisine(int sens);
+    void valideAuClavier();
     // Whether pressing the button now starts dragging the raised card.
     bool peutGlisser() const;
     // The dragged card was dropped on the central pile.
@@ -184,6 +188,7 @@ private:
     void placeBoutonsAtout();
     void disposeCartes();
     void abaisseSelection();
+    void explique(const Carte& carte, StatusCarteJouee verdict);
     const Carte* carteSous(int x, int y) const;
     CartePlacee* trouvePlacee(const Carte& carte);
     void arme(Action action, int idLegende, int& idDemande, int id);

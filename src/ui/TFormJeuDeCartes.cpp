@@ -104,6 +104,7 @@ TFormJeuDeCartes::TFormJeuDeCartes(QStringList arguments, QWidget* parent)
     vueTable_ = new VueTable(this);
     vueTable_->setMinimumSize(Echelle::TAILLE_MINIMUM);
     setCentralWidget(vueTable_);
+    vueTable_->setFocus();
     creeMenus();
     traduit();
     resize(LARGEUR_CLIENT, HAUTEUR_CLIENT + menuBar()->sizeHint().height());

@@ -132,6 +132,8 @@ VuePanelJoueur::VuePanelJoueur(QWidget* parent) : QWidget(parent) {
     zoneAction_ = new ZoneSurlignable(this);
     boutonAction_ = new QPushButton(zoneAction_);
     boutonAction_->setCursor(Qt::PointingHandCursor);
+    // The table keeps the keyboard: the keys play on it whatever was clicked last.
+    boutonAction_->setFocusPolicy(Qt::NoFocus);
     conseil_ = new ConseilFlottant(this);
     connect(boutonAction_, &QPushButton::clicked, this, [this] {
         AppelAuJeu appel;
@@ -186,6 +188,7 @@ void VuePanelJoueur::construit() {
         vue->setAccessibleName(qtexte(bouton.conseil));
         vue->setCursor(Qt::PointingHandCursor);
         vue->installEventFilter(this);
+        vue->setFocusPolicy(Qt::NoFocus);
         const Atout atout = static_cast<Atout>(bouton.tag);
         connect(vue, &QToolButton::clicked, this, [this, atout] {
             AppelAuJeu appel;
@@ -198,6 +201,7 @@ void VuePanelJoueur::construit() {
     boutonChibre_ = new QToolButton(zoneAtout_);
     boutonChibre_->setCheckable(true);
     boutonChibre_->setCursor(Qt::PointingHandCursor);
+    boutonChibre_->setFocusPolicy(Qt::NoFocus);
     connect(boutonChibre_, &QToolButton::clicked, this, [this] {
         AppelAuJeu appel;
         if (panel_) panel_->cliqueChibre();
@@ -336,6 +340,12 @@ void VuePanelJoueur::rafraichit() {
     suitBoutonsAtout();
 
     zoneCartes_->setSurligne(panel_->timerCartes().estSurligne());
+    QStringList main;
+    for (const auto& placee : panel_->cartesPlacees())
+        if (placee.faceVisible) main << qtexte(placee.carte->getNom());
+    zoneCartes_->setAccessibleName(qtexte(panel_->nom()) + QStringLiteral(": ") + main.join(QStringLiteral(", ")));
+    zoneCartes_->setAccessibleDescription(panel_->carteSelectionnee() ? qtexte(panel_->carteSelectionnee()->getNom())
+                                                                      : QString());
     zoneCartes_->setCursor(panel_->zoneCartesActive() && panel_->estComplet() ? Qt::PointingHandCursor
                                                                                : Qt::ArrowCursor);
     zoneCartes_->update();

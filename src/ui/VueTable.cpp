@@ -1,5 +1,6 @@
 #include "ui/VueTable.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -7,6 +8,7 @@
 #include "players/Joueur.h"
 #include "models/PanelDeCartesRamassees.h"
 #include "table/Table.h"
+#include "ui/PlateformeQt.h"
 #include "ui/Texte.h"
 #include "ui/VueCartesRamassees.h"
 #include "ui/VuePanelJoueur.h"
@@ -41,6 +43,7 @@ QFont policeDesLignes(const Echelle& echelle) {
 
 VueTable::VueTable(QWidget* parent) : QWidget(parent), feutre_(trameDuFeutre()) {
     setAutoFillBackground(false);
+    setFocusPolicy(Qt::StrongFocus);
     tas_ = new VueTasCentral(this);
     for (int i = 0; i < NB_HISTORIQUE; ++i) {
         auto* label = new QLabel(this);
@@ -121,6 +124,31 @@ void VueTable::rechargeImages() {
 }
 
 void VueTable::resizeEvent(QResizeEvent*) { disposition(); }
+
+void VueTable::keyPressEvent(QKeyEvent* event) {
+    PanelDeJoueur* panel = nullptr;
+    for (VuePanelJoueur* vue : panels_) {
+        PanelDeJoueur* modele = vue->modele();
+        if (modele && modele->estComplet() &&
+            (modele->zoneCartesActive() || modele->boutonActionActif() || modele->atoutAttendu()))
+            panel = modele;
+    }
+    if (!panel) return QWidget::keyPressEvent(event);
+    AppelAuJeu appel;
+    const int touche = event->key();
+    const auto& boutons = panel->boutonsAtout();
+    if (touche == Qt::Key_Left || touche == Qt::Key_Right)
+        panel->choisitCarteVoisine(touche == Qt::Key_Right ? 1 : -1);
+    else if (touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Space)
+        panel->valideAuClavier();
+    else if (touche == Qt::Key_0)
+        panel->cliqueChibre();
+    else if (touche >= Qt::Key_1 && touche < Qt::Key_1 + static_cast<int>(boutons.size()))
+        panel->cliqueAtout(static_cast<Atout>(boutons[touche - Qt::Key_1].tag));
+    else
+        return QWidget::keyPressEvent(event);
+    event->accept();
+}
 
 void VueTable::disposition() {
     echelle_ = Echelle::pour(size());

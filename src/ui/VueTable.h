@@ -42,6 +42,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Playing with the keyboard: arrows choose a card, Enter plays it or answers the action
+    // button, 1 to 7 choose a trump mode, 0 chibres; on the user's panel that waits.
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

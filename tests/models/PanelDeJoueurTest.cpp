@@ -474,3 +474,32 @@ TEST_F(PanelDeJoueurTest, MeldCardMissingFromTheHandIsAnInternalError) {
         "totalCartes == annonce.getAnnonce3().getNbCartes() + annonce.getAnnonce2().getNbCartes() + "
         "annonce.getAnnoncePrincipale().getNbCartes()"));
 }
+
+// The arrows stop only on cards the table accepts, round the hand in both directions; Enter plays
+// the raised card, and with none raised answers the action button.
+TEST_F(PanelDeJoueurTest, KeyboardChoosesAmongAcceptedCardsAndPlays) {
+    const auto panel = panelDuJoueur();
+    panel->afficheCartes(ens("6T 7T 8T 9T"), false);
+    panel->choisitCarteVoisine(1);
+    EXPECT_EQ(panel->carteSelectionnee(), nullptr) << "no card is asked for";
+    joueur.verdicts[&c("7T")] = StatusCarteJouee::RefuseeDoitServir;
+    joueur.verdicts[&c("9T")] = StatusCarteJouee::RefuseeDoitServir;
+    panel->attendCarte(12);
+    panel->choisitCarteVoisine(1);
+    EXPECT_EQ(panel->carteSelectionnee(), &c("6T"));
+    EXPECT_EQ(placee(*panel, c("6T")).top, PanelDeJoueur::TOP_CARTE_LEVEE);
+    panel->choisitCarteVoisine(1);
+    EXPECT_EQ(panel->carteSelectionnee(), &c("8T"));
+    EXPECT_EQ(placee(*panel, c("6T")).top, PanelDeJoueur::TOP_CARTE);
+    panel->choisitCarteVoisine(1);
+    EXPECT_EQ(panel->carteSelectionnee(), &c("6T")) << "round the hand";
+    panel->choisitCarteVoisine(-1);
+    EXPECT_EQ(panel->carteSelectionnee(), &c("8T"));
+    EXPECT_FALSE(panel->lignesInformation().empty());
+    panel->valideAuClavier();
+    EXPECT_EQ(joueur.appels, (std::vector<std::string>{"carte 1_8 12"}));
+
+    panel->attendRamasse(13);
+    panel->valideAuClavier();
+    EXPECT_EQ(joueur.appels.back(), "ramasse");
+}

@@ -202,6 +202,30 @@ TEST_F(VueTableTest, UneCarteRefuseeNeSeLevePasEtLInformationDitPourquoi) {
     FAIL() << "the fixed deal gives the next seat a card of another suit";
 }
 
+// A deal's first trick played with the keyboard alone, through the same requests as the mouse.
+TEST_F(VueTableTest, UnPliJoueAuClavier) {
+    demarre();
+    const auto touche = [this](Qt::Key k) { QTest::keyClick(vue_.get(), k); };
+    for (int siege = 0; siege < 4; ++siege) touche(Qt::Key_Return);  // each seat's deal
+    ASSERT_EQ(table_->etatJeu(), EvenementDeJeu::AttendAtout);
+    const int choisit = table_->joueurDoitChoisirAtout();
+    touche(Qt::Key_3);
+    EXPECT_TRUE(vue_->vuePanel(choisit)->boutonAtout(2)->isChecked());
+    for (int siege = 0; siege < 4; ++siege) touche(Qt::Key_Return);  // the melds seen
+    ASSERT_TRUE(EvenementDeJeu::estEtatCarte(table_->etatJeu()));
+    for (int carte = 0; carte < 4; ++carte) {
+        const int siege = table_->prochainJoueur();
+        touche(Qt::Key_Right);
+        const Carte* levee = vue_->vuePanel(siege)->modele()->carteSelectionnee();
+        ASSERT_NE(levee, nullptr);
+        touche(Qt::Key_Return);
+        EXPECT_EQ(table_->tasCentral().carteDe(siege), levee);
+    }
+    for (int siege = 0; siege < 4; ++siege) touche(Qt::Key_Return);  // the trick collected
+    EXPECT_EQ(table_->tasCentral().nbCartes(), 0);
+    EXPECT_EQ(table_->panelRamassees(0).cartes().size() + table_->panelRamassees(1).cartes().size(), 4u);
+}
+
 // The hint of a trump button lies beside the trump area, so that the click on "Chibre" or on
 // another mode right after it lands on the button, whichever corner the panel is in.
 TEST_F(VueTableTest, LeConseilDUnBoutonDAtoutNeCouvreAucunBouton) {

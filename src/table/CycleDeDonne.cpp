@@ -46,8 +46,9 @@ void Table::passeAEtatSuivant(ModeRejeu mode) {
     }
     donneTerminee_ = true;
     if (estConcours_ && compteurDonnes_ == NB_DONNES_DEMI_CONCOURS) {
-        // A replay passes the turn of a competition the user has already been told of.
-        if (!estRejeu(mode))
+        // A replay passes the turn of a competition the user has already been told of; a client's
+        // table follows the host's settings into the second half without a box.
+        if (!estRejeu(mode) && !client_)
             Plateforme::courante().information(texte(ID_MAINS_ECHANGEES), texte(ID_TITRE_INFORMATION_CONCOURS));
         knuthRandom_.load(etatRandomInitial_);
         distributionInversee_ = true;
@@ -253,6 +254,10 @@ void Table::traiteFinDePartie() {
 void Table::offreNouvellePartie() {
     timerNouvellePartie_->arrete();
     TW_ASSERT(etatJeu_ == EvenementDeJeu::Vide_Avant_NouvellePartie, "Table");
+    if (client_) {
+        commencePartie(NouvellePartieClient, OptionsDePartie::Inchangee, "");
+        return;
+    }
     if (Plateforme::courante().question(texte(ID_AUTRE_PARTIE), texte(ID_TITRE_FIN_DE_PARTIE)))
         commencePartie(RejoueMemesJoueurs, OptionsDePartie::Inchangee, "");
 }

@@ -26,6 +26,8 @@ enum IdTexte {
     ID_DOIT_CONFIRMER_ANNONCES = 3345,
     ID_RESEAU_PAS_DISPONIBLE = 3604,
     ID_PARTIE_NON_OUVERTE = 3622,
+    ID_PARTIE_RESEAU_EN_COURS = 3328,
+    ID_TITRE_AVERTISSEMENT = 3329,
 };
 
 
@@ -73,8 +75,8 @@ void Table::commencePartie(ModeDemarrage mode, OptionsDePartie::Connection conne
     try {
         videTable();
         TW_ASSERT(etatJeu_ == EvenementDeJeu::Depart, "Table");
-        if (connection != OptionsDePartie::Local && connection != OptionsDePartie::Inchangee)
-            throw Exception(::texte(ID_RESEAU_PAS_DISPONIBLE));
+        if (connection == OptionsDePartie::ServeurTCP || connection == OptionsDePartie::ServeurDirectPlay)
+            knuthRandom_.resemeHorloge();
         switch (mode) {
             case ChargeFichier:
                 etatJeu_ = EvenementDeJeu::InscriptionTypeDePartie;
@@ -96,6 +98,7 @@ void Table::commencePartie(ModeDemarrage mode, OptionsDePartie::Connection conne
                 listeDesEvenements_.vide();
                 break;
         }
+        creeTransport(connection, texte);
         demandeProchaineAction(ModeRejeu::Normal);
     } catch (const Exception& erreur) {
         // What went wrong in the user's words, for a file with its name first; never the bare
@@ -104,6 +107,27 @@ void Table::commencePartie(ModeDemarrage mode, OptionsDePartie::Connection conne
         labelEtat_.clear();
         videTable();
         listeDesEvenements_.vide();
+    }
+}
+
+void Table::creeTransport(OptionsDePartie::Connection connection, const std::string& texte) {
+    switch (connection) {
+        case OptionsDePartie::ClientTCP:
+            TW_ASSERT(client_ == NULL, "Table");
+            if (!transports_.client) throw Exception(::texte(ID_RESEAU_PAS_DISPONIBLE));
+            client_ = transports_.client(listeDesEvenements_);
+            client_->connecte(texte);
+            return;
+        case OptionsDePartie::ServeurTCP:
+            TW_ASSERT(server_ == NULL, "Table");
+            if (!transports_.serveur) throw Exception(::texte(ID_RESEAU_PAS_DISPONIBLE));
+            server_ = transports_.serveur(listeDesEvenements_, optionsDePartie_);
+            return;
+        case OptionsDePartie::ClientDirectPlay:
+        case OptionsDePartie::ServeurDirectPlay:
+            throw Exception(::texte(ID_RESEAU_PAS_DISPONIBLE));
+        default:
+            return;
     }
 }
 
@@ -200,13 +224,19 @@ void Table::traiteInscriptionJoueur(const std::string& donnees) {
     OptionsDuJoueur optionsJoueur;
     optionsJoueur.load(donnees);
     const ContexteJoueur contexte{jeu_,  knuthRandom_, optionsJoueur, listeDesEvenements_,
-                                  joueurNo, optionsDePartie_.getTypeDePartie(), false, montreTout_,
+                                  joueurNo, optionsDePartie_.getTypeDePartie(), server_ || client_, montreTout_,
                                   *this, tasCentral_};
     joueur_[joueurNo] = creeJoueur(contexte);
 }
 
-void Table::transmetEvenement(const EvenementDeJeu&) {
-    // A local game sends nothing; the host and the client forward events to their peers.
+void Table::transmetEvenement(const EvenementDeJeu& evenement) {
+    if (!server_ && !client_) return;
+    const bool local = evenement.getIntervenant() == EvenementDeJeu::Table ||
+                       (joueur_[evenement.getNoJoueur()] && joueur_[evenement.getNoJoueur()]->estLocal());
+    if (server_)
+        server_->envoie(evenement.save(), local);
+    else if (local)
+        client_->envoie(evenement.save());
 }
 
 void Table::demandeProchaineAction(ModeRejeu mode) {
@@ -220,7 +250,7 @@ void Table::demandeProchaineAction(ModeRejeu mode) {
     }
     MakeBoolFalseOnDestroy finDeDemande(demandeEnCours_);
     const InfoDemande demande(etat, mode);
-    if (!estRejeu(mode)) partieModifiee_ = etat > EvenementDeJeu::AttendDistribue4;
+    if (!estRejeu(mode) && !server_ && !client_) partieModifiee_ = etat > EvenementDeJeu::AttendDistribue4;
     if (!estRejeu(mode)) sauvegardeEnContinu(etat);
     demandeSelonEtat(etat, demande);
     VerrouSemaphore verrou(semaphore_);
@@ -262,13 +292,18 @@ void Table::demandeSelonEtat(int etat, const InfoDemande& demande) {
         return;
     }
     if (etat == EvenementDeJeu::InscriptionTypeDePartie) {
-        if (!rejeu)
-            listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::InscriptionTypeDePartie, optionsDePartie_.save(),
+        if (rejeu || client_) return;
+        // The composition of the teams adds the four registrations, which wait for the options.
+        if (server_ && server_->demarre() != 1) {
+            server_.reset();
+            return;
+        }
+        listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::InscriptionTypeDePartie, optionsDePartie_.save(),
                                                       EvenementDeJeu::Table, EvenementDeJeu::InscriptionTypeDePartie));
     } else if (etat >= EvenementDeJeu::InscriptionJoueur_0 && etat <= EvenementDeJeu::InscriptionJoueur_3) {
         montre(formate(ID_ATTEND_INSCRIPTION, etat - EvenementDeJeu::InscriptionJoueur_0));
     } else if (etat == EvenementDeJeu::AttendEnregistrementSettings) {
-        if (!rejeu)
+        if (!rejeu && !client_)
             listeDesEvenements_.ajoute(EvenementDeJeu(TypeEvenement::EnregistrementSettingsPartie, settings().save(),
                                                       EvenementDeJeu::Table, EvenementDeJeu::AttendEnregistrementSettings));
     } else if (etat == EvenementDeJeu::AttendAtout) {
@@ -374,11 +409,23 @@ void Table::basculeAffichageDebug() {
 }
 
 bool Table::confirmeFermeture() {
+    const bool connecte = (server_ && server_->estConnecte()) || (client_ && client_->estConnecte());
+    if (connecte && etatJeu_ != EvenementDeJeu::Vide_Avant_NouvellePartie &&
+        !Plateforme::courante().avertissement(texte(ID_PARTIE_RESEAU_EN_COURS), texte(ID_TITRE_AVERTISSEMENT)))
+        return false;
     deconnecte();
     return true;
 }
 
 void Table::deconnecte() {
+    if (server_) {
+        server_->arrete();
+        server_.reset();
+    }
+    if (client_) {
+        client_->arrete();
+        client_.reset();
+    }
     knuthRandom_.reinitialise();
     labelEtat_.clear();
     signaleChangement();

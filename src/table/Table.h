@@ -19,6 +19,7 @@
 #include "models/PanelDeCartesRamassees.h"
 #include "models/TasCentral.h"
 #include "players/ArbitreDeLaTable.h"
+#include "table/TransportReseau.h"
 #include "table/Zu_Semaphore.h"
 
 class Joueur;
@@ -52,6 +53,10 @@ public:
     void inscritJoueur(const OptionsDuJoueur& options, int numero);
     // The options of the next new game (chosen in the dialog before the start).
     void setOptionsDePartie(const OptionsDePartie& options) { optionsDePartie_ = options; }
+    // The makers of the network ends for hosted and joined games.
+    void setTransports(FabriqueDeTransports transports) { transports_ = std::move(transports); }
+    bool estHote() const { return server_ != nullptr; }
+    bool estClient() const { return client_ != nullptr; }
 
     // The event list's side.
     int etatJeu() const override { return etatJeu_; }
@@ -119,6 +124,7 @@ private:
     void offreNouvellePartie();
 
     void videTable();
+    void creeTransport(OptionsDePartie::Connection connection, const std::string& texte);
     void traiteInscriptionTypeDePartie(const std::string& donnees);
     void traiteInscriptionJoueur(const std::string& donnees);
     void demandeSelonEtat(int etat, const InfoDemande& demande);
@@ -172,5 +178,8 @@ private:
     Zu_Semaphore semaphore_;
     std::optional<Partie> partie_;
     std::unique_ptr<Joueur> joueur_[4];
+    FabriqueDeTransports transports_;
+    std::unique_ptr<TransportServeur> server_;
+    std::unique_ptr<TransportClient> client_;
     std::unique_ptr<Minuterie> timerNouvellePartie_;
 };

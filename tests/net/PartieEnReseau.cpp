@@ -1,0 +1,105 @@
+#include "net/PartieEnReseau.h"
+
+#include "ai/AI_Joueur.h"
+#include "format/SpacesSeparatedString.h"
+
+namespace {
+void observe(Poste& poste) {
+    poste.table.listeDesEvenements().changement = [&poste] {
+        const auto& enregistrement = poste.table.listeDesEvenements().enregistrement();
+        if (enregistrement.size() <= 1) return;
+        poste.enregistrement = enregistrement;
+        if (const auto& partie = poste.table.partie())
+            poste.score = {poste.table.totalEquipe(0) + poste.table.pointsAnnoncesEquipe(0) + partie->getPointsEquipe1(),
+                           poste.table.totalEquipe(1) + poste.table.pointsAnnoncesEquipe(1) + partie->getPointsEquipe2()};
+    };
+}
+}  // namespace
+
+Poste::Poste(OptionsDuJoueur joueurDuPoste) : joueur(std::move(joueurDuPoste)) { observe(*this); }
+
+int Poste::optionsDuJoueur(OptionsDuJoueur& options) {
+    options = joueur;
+    return 1;
+}
+
+int Poste::composeEquipes(CompositionDesEquipes& composition) { return compose ? compose(composition) : 2; }
+
+OptionsDuJoueur joueurOrdinateur(const std::string& nom, std::int32_t identifiant, int niveau) {
+    SpacesSeparatedString ecrivain;
+    for (const std::string& champ :
+         {std::string("1"), std::string("1"), nom, std::string("1"), std::string("0"), std::string("5"),
+          std::to_string(niveau), std::to_string(identifiant)})
+        ecrivain.addString(champ);
+    OptionsDuJoueur options;
+    options.load(ecrivain.toString());
+    return options;
+}
+
+PartieEnReseau::PartieEnReseau(int nbClients, unsigned graine)
+    : reseau(graine), fabriquePrecedente_(fabriquePour(OptionsDuJoueur::AI)) {
+    enregistreFabrique(OptionsDuJoueur::AI, creeAIJoueur);
+    plateforme.reponses = {false};  // no second game
+    hote = std::make_unique<Poste>(joueurOrdinateur("Hote", 1));
+    OptionsDePartie options;
+    options.setNiveau(0);
+    hote->table.setOptionsDePartie(options);
+    Poste* poste = hote.get();
+    hote->table.setTransports({[this, poste](ListeDesEvenements& liste, const OptionsDePartie& optionsDePartie) {
+                                   auto server = std::make_unique<Server>(reseau.nouvelleEcoute(), 0, liste,
+                                                                          optionsDePartie, *poste);
+                                   poste->server = server.get();
+                                   return server;
+                               },
+                               {}});
+    hote->compose = [this](CompositionDesEquipes& composition) { return composeEnOrdre(composition); };
+    for (int i = 0; i < nbClients; ++i) {
+        clients.push_back(std::make_unique<Poste>(joueurOrdinateur("C" + std::to_string(i + 1), 100 + i)));
+        Poste* client = clients.back().get();
+        client->table.setTransports({{}, [this, client](ListeDesEvenements& liste) {
+                                         auto transport = std::make_unique<Client>(reseau.nouveauLien(),
+                                                                                   hote->server->port(), liste, *client);
+                                         client->client = transport.get();
+                                         return transport;
+                                     }});
+    }
+}
+
+PartieEnReseau::~PartieEnReseau() { enregistreFabrique(OptionsDuJoueur::AI, fabriquePrecedente_); }
+
+void PartieEnReseau::demarre() {
+    hote->table.commencePartie(Table::NouvellePartie, OptionsDePartie::ServeurTCP, "");
+}
+
+int PartieEnReseau::composeEnOrdre(CompositionDesEquipes& composition) {
+    for (auto& client : clients) client->table.commencePartie(Table::NouvellePartie, OptionsDePartie::ClientTCP, "127.0.0.1");
+    for (int garde = 0; garde < 1000 && hote->server->nbJoueurs() < static_cast<int>(clients.size()); ++garde)
+        plateforme.avance(1);
+    const std::array<std::string, 4> ordinateurs{"Alphonse", "Gertrude"};
+    int prochainOrdinateur = 0;
+    for (int siege = 0; siege < 4; ++siege) {
+        const auto& disponibles = composition.liste(CompositionDesEquipes::Disponibles);
+        auto rang = [&](const std::string& nom) {
+            for (std::size_t i = 0; i < disponibles.size(); ++i)
+                if (disponibles[i].nom.rfind(nom, 0) == 0) return static_cast<int>(i);
+            return -1;
+        };
+        int choisi = rang(placement[static_cast<std::size_t>(siege)]);
+        if (choisi < 0) choisi = rang(ordinateurs[static_cast<std::size_t>(prochainOrdinateur++)]);
+        composition.ajouteAEquipe(siege % 2 == 0 ? CompositionDesEquipes::Equipe1 : CompositionDesEquipes::Equipe2,
+                                  {choisi});
+    }
+    return composition.confirme() ? 1 : 2;
+}
+
+void PartieEnReseau::joueJusquALaFin(int limiteMs) {
+    for (int ecoule = 0; ecoule < limiteMs && !hoteAFini(); ecoule += 100) plateforme.avance(100);
+    plateforme.avance(100);
+}
+
+std::vector<std::string> sansInscriptions(const std::vector<std::string>& enregistrement) {
+    std::vector<std::string> resultat;
+    for (const std::string& ligne : enregistrement)
+        if (ligne.rfind("{InscriptionJoueur", 0) != 0) resultat.push_back(ligne);
+    return resultat;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "events/Statistiques.h"
+#include "net/Client.h"
+#include "net/FenetresReseau.h"
+#include "net/ReseauEnMemoire.h"
+#include "net/Server.h"
+#include "players/FabriqueDeJoueurs.h"
+#include "support/PlateformeFactice.h"
+#include "table/Table.h"
+
+// One computer of a network game in the test: its table, its player and its windows, which
+// answer at once. The team composition is left to the test.
+struct Poste : FenetresReseau {
+    explicit Poste(OptionsDuJoueur joueurDuPoste);
+
+    int optionsDuJoueur(OptionsDuJoueur& options) override;
+    int composeEquipes(CompositionDesEquipes& composition) override;
+    void montreProgression(bool montre) override { progression = montre; }
+    void menusLocaux() override { ++retoursMenusLocaux; }
+
+    OptionsDuJoueur joueur;
+    std::function<int(CompositionDesEquipes&)> compose;
+    bool progression = false;
+    int retoursMenusLocaux = 0;
+    Statistiques statistiques;
+    Table table{statistiques};
+    // The record and the score as they stood last, kept when a client's table starts over.
+    std::vector<std::string> enregistrement;
+    std::array<int, 2> score{};
+    Server* server = nullptr;
+    Client* client = nullptr;
+};
+
+// A record of a computer player with the given identifier, as a client registers it.
+OptionsDuJoueur joueurOrdinateur(const std::string& nom, std::int32_t identifiant, int niveau = 0);
+
+// A host and its clients on an in-memory network, every player a computer player of level 0.
+class PartieEnReseau {
+public:
+    explicit PartieEnReseau(int nbClients, unsigned graine = 1);
+    ~PartieEnReseau();
+
+    // The host opens the game; inside its server window the clients join, and the seats are
+    // given in order: the host, then the clients, then the host's computer players.
+    void demarre();
+    // Lets the virtual clock run until the host's game is over (or the limit).
+    void joueJusquALaFin(int limiteMs = 4 * 3600 * 1000);
+    bool hoteAFini() const { return hote->table.etatJeu() == EvenementDeJeu::Vide_Avant_NouvellePartie; }
+    // The seat given to each player, by the start of its name; filled by demarre.
+    std::array<std::string, 4> placement{"Hote", "C1", "C2", "C3"};
+
+    PlateformeFactice plateforme;
+    ReseauEnMemoire reseau;
+    std::unique_ptr<Poste> hote;
+    std::vector<std::unique_ptr<Poste>> clients;
+
+private:
+    int composeEnOrdre(CompositionDesEquipes& composition);
+    FabriqueJoueur fabriquePrecedente_;
+};
+
+// The records of two tables that must match: the registrations differ only in which seats are
+// remote, so they are left out.
+std::vector<std::string> sansInscriptions(const std::vector<std::string>& enregistrement);

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -14,12 +15,18 @@
 #include "platform/Exception.h"
 #include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
+#include "net/CompositionDesEquipes.h"
+#include "net/FenetresReseau.h"
+#include "net/qt/ClientSocket.h"
+#include "net/qt/ServerSocket.h"
 #include "ui/DPConnect.h"
 #include "ui/Echelle.h"
 #include "ui/Icone.h"
 #include "ui/Langue.h"
 #include "ui/PlateformeQt.h"
 #include "ui/TFormAPropos.h"
+#include "ui/TFormClient.h"
+#include "ui/TFormServer.h"
 #include "ui/TFormEventsTable.h"
 #include "ui/TFormOptionsDePartie.h"
 #include "ui/TFormOptionsDuJoueur.h"
@@ -97,8 +104,32 @@ private:
     bool actif_ = true;
 };
 
+// The network ends reach the windows through the main window: the user's record for the player
+// options, the server window, the progress window and the menus.
+class TFormJeuDeCartes::FenetresDuReseau : public FenetresReseau {
+public:
+    explicit FenetresDuReseau(TFormJeuDeCartes& fenetre) : fenetre_(fenetre) {}
+    int optionsDuJoueur(OptionsDuJoueur& options) override {
+        const auto& dialogue = fenetre_.dialogues_.optionsDuJoueur;
+        const int resultat = dialogue ? dialogue(fenetre_.optionsUtilisateur_) : 1;
+        options = fenetre_.optionsUtilisateur_;
+        return resultat;
+    }
+    int composeEquipes(CompositionDesEquipes& composition) override {
+        return fenetre_.dialogues_.composeEquipes ? fenetre_.dialogues_.composeEquipes(composition) : 2;
+    }
+    void montreProgression(bool montre) override {
+        if (!fenetre_.progression_) fenetre_.progression_ = new TFormtClientDurantConnection(&fenetre_);
+        fenetre_.progression_->setVisible(montre);
+    }
+    void menusLocaux() override { fenetre_.menusLocaux(); }
+
+private:
+    TFormJeuDeCartes& fenetre_;
+};
+
 TFormJeuDeCartes::TFormJeuDeCartes(QStringList arguments, QWidget* parent)
-    : QMainWindow(parent), arguments_(std::move(arguments)) {
+    : QMainWindow(parent), arguments_(std::move(arguments)), fenetresReseau_(std::make_unique<FenetresDuReseau>(*this)) {
     setWindowTitle(QStringLiteral("Trumpwise"));
     setWindowIcon(iconeDuProgramme());
     vueTable_ = new VueTable(this);
@@ -114,7 +145,14 @@ TFormJeuDeCartes::TFormJeuDeCartes(QStringList arguments, QWidget* parent)
     dialogues_.optionsDuJoueur = [this](OptionsDuJoueur& options) {
         // One dialog for the session: a name once typed is offered again.
         if (!optionsDuJoueur_) optionsDuJoueur_ = new TFormOptionsDuJoueur(this);
-        optionsDuJoueur_->edite(options);
+        return optionsDuJoueur_->edite(options);
+    };
+    dialogues_.composeEquipes = [this](CompositionDesEquipes& composition) {
+        return TFormServer(composition, this).exec();
+    };
+    dialogues_.adresseDuServeur = [this] {
+        TFormClient client(this);
+        return client.exec() == 1 ? client.EditIpNumber->text() : QString();
     };
     dialogues_.statistiques = [this](Statistiques& statistiques) { TFormStatistiques(statistiques, this).exec(); };
     dialogues_.aPropos = [this] { TFormAbout(this).exec(); };
@@ -326,6 +364,11 @@ void TFormJeuDeCartes::nouvelleTable() {
     lien_ = std::make_unique<LienFenetre>(*this);
     table_ = std::make_unique<Table>(statistiques_, lien_.get());
     table_->sauvegardeEnContinuDans(fichierDeReprise_);
+    table_->setTransports(
+        {[this](ListeDesEvenements& liste, const OptionsDePartie& options) {
+             return std::make_unique<ServerSocket>(liste, options, *fenetresReseau_);
+         },
+         [this](ListeDesEvenements& liste) { return std::make_unique<ClientSocket>(liste, *fenetresReseau_); }});
     vueTable_->setTable(table_.get());
 }
 
@@ -392,12 +435,13 @@ void TFormJeuDeCartes::Hbergerunepartie1Click() {
     demarreReseau(OptionsDePartie::ServeurTCP, "");
 }
 
-// Joining needs the host's address, asked by the client window of the network layer.
 void TFormJeuDeCartes::Joindreunepartieclient1Click() {
     if (!peutAbandonnerPartie()) return;
+    const QString adresse = dialogues_.adresseDuServeur ? dialogues_.adresseDuServeur() : QString();
+    if (adresse.isEmpty()) return;
     menusReseau();
     nouvelleTable();
-    demarreReseau(OptionsDePartie::ClientTCP, "");
+    demarreReseau(OptionsDePartie::ClientTCP, depuisQt(adresse));
 }
 
 void TFormJeuDeCartes::Dconnecter1Click() {

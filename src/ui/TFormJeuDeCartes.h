@@ -14,12 +14,14 @@
 #include "ui/ImagesCartes.h"
 #include "ui/LigneDeCommande.h"
 
+class CompositionDesEquipes;
 class DPConnect;
 class QAction;
 class QActionGroup;
 class QMenu;
 class TFormEventsTable;
 class TFormOptionsDuJoueur;
+class TFormtClientDurantConnection;
 class VueTable;
 
 // The windows the main window opens on behalf of the user; each has a plain default, and the
@@ -27,7 +29,12 @@ class VueTable;
 struct DialoguesDuJeu {
     // The game options before a new game.
     std::function<void(OptionsDePartie&)> optionsDePartie;
-    std::function<void(OptionsDuJoueur&)> optionsDuJoueur;
+    // The player options dialog; 1 when confirmed.
+    std::function<int(OptionsDuJoueur&)> optionsDuJoueur;
+    // The server window while clients join; 1 when the host confirmed the teams.
+    std::function<int(CompositionDesEquipes&)> composeEquipes;
+    // The client window: the host's IP number, empty when the user gave up joining.
+    std::function<QString()> adresseDuServeur;
     std::function<void(Statistiques&)> statistiques;
     std::function<void()> aPropos;
     // The events window of the debug view, shown or hidden.
@@ -91,6 +98,7 @@ protected:
 
 private:
     class LienFenetre;
+    class FenetresDuReseau;
 
     void creeMenus();
     void traduit();
@@ -107,6 +115,7 @@ private:
 
     QStringList arguments_;
     std::unique_ptr<LienFenetre> lien_;
+    std::unique_ptr<FenetresDuReseau> fenetresReseau_;
     std::unique_ptr<Table> table_;
     // Made at the first session game: a program that never plays one opens no session socket.
     std::unique_ptr<DPConnect> dpConnect_;
@@ -130,4 +139,5 @@ private:
     QActionGroup* groupeStyle_ = nullptr;
     TFormOptionsDuJoueur* optionsDuJoueur_ = nullptr;
     TFormEventsTable* evenements_ = nullptr;
+    TFormtClientDurantConnection* progression_ = nullptr;
 };

@@ -36,8 +36,10 @@ OptionsDuJoueur joueurOrdinateur(const std::string& nom, std::int32_t identifian
     return options;
 }
 
-PartieEnReseau::PartieEnReseau(int nbClients, unsigned graine)
-    : reseau(graine), fabriquePrecedente_(fabriquePour(OptionsDuJoueur::AI)) {
+PartieEnReseau::PartieEnReseau(int nbClients, unsigned graine, Porteur porteur)
+    : reseau(graine), porteur_(std::move(porteur)), fabriquePrecedente_(fabriquePour(OptionsDuJoueur::AI)) {
+    if (!porteur_.ecoute) porteur_.ecoute = [this] { return reseau.nouvelleEcoute(); };
+    if (!porteur_.lien) porteur_.lien = [this] { return reseau.nouveauLien(); };
     enregistreFabrique(OptionsDuJoueur::AI, creeAIJoueur);
     plateforme.reponses = {false};  // no second game
     hote = std::make_unique<Poste>(joueurOrdinateur("Hote", 1));
@@ -46,7 +48,7 @@ PartieEnReseau::PartieEnReseau(int nbClients, unsigned graine)
     hote->table.setOptionsDePartie(options);
     Poste* poste = hote.get();
     hote->table.setTransports({[this, poste](ListeDesEvenements& liste, const OptionsDePartie& optionsDePartie) {
-                                   auto server = std::make_unique<Server>(reseau.nouvelleEcoute(), 0, liste,
+                                   auto server = std::make_unique<Server>(porteur_.ecoute(), 0, liste,
                                                                           optionsDePartie, *poste);
                                    poste->server = server.get();
                                    return server;
@@ -57,7 +59,7 @@ PartieEnReseau::PartieEnReseau(int nbClients, unsigned graine)
         clients.push_back(std::make_unique<Poste>(joueurOrdinateur("C" + std::to_string(i + 1), 100 + i)));
         Poste* client = clients.back().get();
         client->table.setTransports({{}, [this, client](ListeDesEvenements& liste) {
-                                         auto transport = std::make_unique<Client>(reseau.nouveauLien(),
+                                         auto transport = std::make_unique<Client>(porteur_.lien(),
                                                                                    hote->server->port(), liste, *client);
                                          client->client = transport.get();
                                          return transport;
@@ -73,8 +75,8 @@ void PartieEnReseau::demarre() {
 
 int PartieEnReseau::composeEnOrdre(CompositionDesEquipes& composition) {
     for (auto& client : clients) client->table.commencePartie(Table::NouvellePartie, OptionsDePartie::ClientTCP, "127.0.0.1");
-    for (int garde = 0; garde < 1000 && hote->server->nbJoueurs() < static_cast<int>(clients.size()); ++garde)
-        plateforme.avance(1);
+    for (int garde = 0; garde < 5000 && hote->server->nbJoueurs() < static_cast<int>(clients.size()) + autresInscriptions; ++garde)
+        avance(1);
     const std::array<std::string, 4> ordinateurs{"Alphonse", "Gertrude"};
     int prochainOrdinateur = 0;
     for (int siege = 0; siege < 4; ++siege) {
@@ -92,9 +94,15 @@ int PartieEnReseau::composeEnOrdre(CompositionDesEquipes& composition) {
     return composition.confirme() ? 1 : 2;
 }
 
+void PartieEnReseau::avance(int ms) {
+    if (porteur_.pompe) porteur_.pompe();
+    plateforme.avance(ms);
+}
+
 void PartieEnReseau::joueJusquALaFin(int limiteMs) {
-    for (int ecoule = 0; ecoule < limiteMs && !hoteAFini(); ecoule += 100) plateforme.avance(100);
-    plateforme.avance(100);
+    const int pas = porteur_.pompe ? 5 : 100;
+    for (int ecoule = 0; ecoule < limiteMs && !hoteAFini(); ecoule += pas) avance(pas);
+    avance(pas);
 }
 
 std::vector<std::string> sansInscriptions(const std::vector<std::string>& enregistrement) {

@@ -41,10 +41,18 @@ struct Poste : FenetresReseau {
 // A record of a computer player with the given identifier, as a client registers it.
 OptionsDuJoueur joueurOrdinateur(const std::string& nom, std::int32_t identifiant, int niveau = 0);
 
-// A host and its clients on an in-memory network, every player a computer player of level 0.
+// What carries the game: the in-memory network unless a test gives real sockets, with what lets
+// their events in (the event loop of the sockets) before each step of the virtual clock.
+struct Porteur {
+    std::function<std::unique_ptr<Ecoute>()> ecoute;
+    std::function<std::unique_ptr<LienSortant>()> lien;
+    std::function<void()> pompe;
+};
+
+// A host and its clients, every player a computer player of level 0.
 class PartieEnReseau {
 public:
-    explicit PartieEnReseau(int nbClients, unsigned graine = 1);
+    explicit PartieEnReseau(int nbClients, unsigned graine = 1, Porteur porteur = {});
     ~PartieEnReseau();
 
     // The host opens the game; inside its server window the clients join, and the seats are
@@ -52,9 +60,13 @@ public:
     void demarre();
     // Lets the virtual clock run until the host's game is over (or the limit).
     void joueJusquALaFin(int limiteMs = 4 * 3600 * 1000);
+    // Lets the carrier's events in, then moves the virtual clock.
+    void avance(int ms);
     bool hoteAFini() const { return hote->table.etatJeu() == EvenementDeJeu::Vide_Avant_NouvellePartie; }
     // The seat given to each player, by the start of its name; filled by demarre.
     std::array<std::string, 4> placement{"Hote", "C1", "C2", "C3"};
+    // Registrations the test makes itself, besides the clients'.
+    int autresInscriptions = 0;
 
     PlateformeFactice plateforme;
     ReseauEnMemoire reseau;
@@ -62,6 +74,7 @@ public:
     std::vector<std::unique_ptr<Poste>> clients;
 
 private:
+    Porteur porteur_;
     int composeEnOrdre(CompositionDesEquipes& composition);
     FabriqueJoueur fabriquePrecedente_;
 };

@@ -36,6 +36,7 @@ TFormtClientDurantConnection::TFormtClientDurantConnection(QWidget* parent)
     setWindowTitle(qtexte(ID_TITRE));
     barre_->setRange(0, 100);
     barre_->setTextVisible(false);
+    barre_->setValue(0);
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(new QLabel(qtexte(ID_EN_COURS), this));
     disposition->addWidget(barre_);

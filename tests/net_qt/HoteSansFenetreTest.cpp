@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <fstream>
@@ -29,7 +32,16 @@ TEST(HoteSansFenetre, HostsAWholeGameForThreeClientsAndSavesIt) {
     }
     ASSERT_NE(port, 0) << sortie.toStdString();
 
-    PartieEnReseau partie(0);  // the virtual clock of this process's tables
+    // The clients' virtual clock keeps pace with the host's: twenty times the real one.
+    PartieEnReseau partie(0);
+    QElapsedTimer montre;
+    montre.start();
+    const auto attends = [&] {
+        QEventLoop boucle;
+        QTimer::singleShot(2, &boucle, &QEventLoop::quit);
+        boucle.exec();
+        partie.plateforme.avance(static_cast<int>(montre.restart()) * 20);
+    };
     std::vector<std::unique_ptr<Poste>> clients;
     for (int i = 0; i < 3; ++i) {
         clients.push_back(std::make_unique<Poste>(joueurOrdinateur("C" + std::to_string(i + 1), 300 + i)));
@@ -40,14 +52,10 @@ TEST(HoteSansFenetre, HostsAWholeGameForThreeClientsAndSavesIt) {
                                     }});
         client.table.commencePartie(Table::NouvellePartie, OptionsDePartie::ClientTCP, "127.0.0.1");
         // Registered one after the other, so the seats follow this order.
-        for (int garde = 0; garde < 100; ++garde) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
-            partie.plateforme.avance(1);
-        }
+        for (int garde = 0; garde < 50; ++garde) attends();
     }
-    for (int garde = 0; garde < 200000 && hote.state() != QProcess::NotRunning; ++garde) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-        partie.plateforme.avance(100);
+    for (int garde = 0; garde < 100000 && hote.state() != QProcess::NotRunning; ++garde) {
+        attends();
         sortie += QString::fromLocal8Bit(hote.readAllStandardOutput());
     }
     ASSERT_EQ(hote.state(), QProcess::NotRunning);

@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -102,6 +104,7 @@ public:
             composition.ajouteAEquipe(siege % 2 == 0 ? CompositionDesEquipes::Equipe1 : CompositionDesEquipes::Equipe2,
                                       {static_cast<int>(rang)});
             std::fprintf(stdout, "Seat %d: %s\n", siege, composition.joueur(joueur).nom().c_str());
+            std::fflush(stdout);
         }
         return composition.confirme() ? 1 : 2;
     }
@@ -142,8 +145,9 @@ int main(int argc, char** argv) {
     });
 
     // The game runs on a virtual clock kept with the real one; without the computer players'
-    // minimum decision time it moves a tenth of a second at each turn of the event loop, so that
-    // every wait of the game passes at once. The sockets are served between its steps.
+    // minimum decision time it runs twenty times as fast, so that a decision takes 80 ms and the
+    // clients, on their real clocks, still hear from the host well within their patience. The
+    // sockets are served between its steps.
     PlateformeVirtuelle plateforme;
     plateforme.reponses = {false};  // no second game
     bool perdue = false;
@@ -153,10 +157,12 @@ int main(int argc, char** argv) {
     };
     QElapsedTimer montre;
     montre.start();
+    const int facteur = configuration.sansDelai ? 20 : 1;
     const auto attends = [&](int ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, ms);
-        const int pas = configuration.sansDelai ? 100 : static_cast<int>(montre.restart());
-        plateforme.avance(pas);
+        QEventLoop boucle;
+        QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
+        boucle.exec();
+        plateforme.avance(static_cast<int>(montre.restart()) * facteur);
     };
 
     OptionsDePartie options;
@@ -164,6 +170,8 @@ int main(int argc, char** argv) {
     options.setTypeChibre(configuration.variante);
     options.setTypePartie(configuration.concours ? OptionsDePartie::Concours : OptionsDePartie::Standard);
     FenetresDeLHote fenetres(configuration, attends);
+    // The last line printed: it outlives the table, which still reports while it is destroyed.
+    std::string dernier;
     Statistiques statistiques;
     Table table(statistiques);
     table.setOptionsDePartie(options);
@@ -174,7 +182,6 @@ int main(int argc, char** argv) {
                              return serveur;
                          },
                          {}});
-    std::string dernier;
     table.changement = [&] {
         if (table.labelsHistorique()[0] == dernier) return;
         dernier = table.labelsHistorique()[0];

@@ -56,7 +56,7 @@ PartieEnReseau::PartieEnReseau(int nbClients, unsigned graine, Porteur porteur)
                                {}});
     hote->compose = [this](CompositionDesEquipes& composition) { return composeEnOrdre(composition); };
     for (int i = 0; i < nbClients; ++i) {
-        clients.push_back(std::make_unique<Poste>(joueurOrdinateur("C" + std::to_string(i + 1), 100 + i)));
+        clients.push_back(std::make_unique<Poste>(joueurOrdinateur(std::string("C").append(std::to_string(i + 1)), 100 + i)));
         Poste* client = clients.back().get();
         client->table.setTransports({{}, [this, client](ListeDesEvenements& liste) {
                                          auto transport = std::make_unique<Client>(porteur_.lien(),

@@ -44,7 +44,7 @@ TEST(HoteSansFenetre, HostsAWholeGameForThreeClientsAndSavesIt) {
     };
     std::vector<std::unique_ptr<Poste>> clients;
     for (int i = 0; i < 3; ++i) {
-        clients.push_back(std::make_unique<Poste>(joueurOrdinateur("C" + std::to_string(i + 1), 300 + i)));
+        clients.push_back(std::make_unique<Poste>(joueurOrdinateur(std::string("C").append(std::to_string(i + 1)), 300 + i)));
         Poste& client = *clients.back();
         client.table.setTransports({{}, [&client, port](ListeDesEvenements& liste) {
                                         return std::make_unique<Client>(std::make_unique<LienTcp>(),

@@ -1,5 +1,7 @@
 #include "net/PartieEnReseau.h"
 
+#include <gtest/gtest.h>
+
 #include "ai/AI_Joueur.h"
 #include "format/SpacesSeparatedString.h"
 
@@ -110,4 +112,14 @@ std::vector<std::string> sansInscriptions(const std::vector<std::string>& enregi
     for (const std::string& ligne : enregistrement)
         if (ligne.rfind("{InscriptionJoueur", 0) != 0) resultat.push_back(ligne);
     return resultat;
+}
+
+void attendsDesTablesEgales(const PartieEnReseau& partie) {
+    ASSERT_TRUE(partie.hoteAFini());
+    const auto attendu = sansInscriptions(partie.hote->enregistrement);
+    ASSERT_GT(attendu.size(), 50u);
+    for (const auto& client : partie.clients) {
+        EXPECT_EQ(sansInscriptions(client->enregistrement), attendu);
+        EXPECT_EQ(client->score, partie.hote->score);
+    }
 }

@@ -79,6 +79,10 @@ private:
     FabriqueJoueur fabriquePrecedente_;
 };
 
+// The host finished its game and every client's table released the same events and ends with
+// the same scores.
+void attendsDesTablesEgales(const PartieEnReseau& partie);
+
 // The records of two tables that must match: the registrations differ only in which seats are
 // remote, so they are left out.
 std::vector<std::string> sansInscriptions(const std::vector<std::string>& enregistrement);

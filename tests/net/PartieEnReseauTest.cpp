@@ -2,20 +2,6 @@
 
 #include "net/PartieEnReseau.h"
 
-namespace {
-
-void attendsDesTablesEgales(const PartieEnReseau& partie) {
-    ASSERT_TRUE(partie.hoteAFini());
-    const auto attendu = sansInscriptions(partie.hote->enregistrement);
-    ASSERT_GT(attendu.size(), 50u);
-    for (const auto& client : partie.clients) {
-        EXPECT_EQ(sansInscriptions(client->enregistrement), attendu);
-        EXPECT_EQ(client->score, partie.hote->score);
-    }
-}
-
-}  // namespace
-
 // A host and three clients, every seat a computer player of its own computer, play a game to its
 // end; every table releases the same events and ends with the same scores.
 TEST(PartieEnReseau, AHostAndThreeClientsPlayAWholeGame) {

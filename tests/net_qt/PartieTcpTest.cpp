@@ -51,13 +51,7 @@ TEST(PartieTcp, AHostAndThreeClientsPlayAWholeGameOverTcp) {
     partie.demarre();
     partie.joueJusquALaFin();
 
-    ASSERT_TRUE(partie.hoteAFini());
-    const auto attendu = sansInscriptions(partie.hote->enregistrement);
-    ASSERT_GT(attendu.size(), 50u);
-    for (const auto& client : partie.clients) {
-        EXPECT_EQ(sansInscriptions(client->enregistrement), attendu);
-        EXPECT_EQ(client->score, partie.hote->score);
-    }
+    attendsDesTablesEgales(partie);
     EXPECT_EQ(partie.hote->server->nbJoueurs(), 4);
 
     const std::vector<std::string> messages = messagesDe(vu);

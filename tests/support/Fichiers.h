@@ -7,12 +7,24 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 inline std::string litFichier(const std::filesystem::path& chemin) {
     std::ifstream fichier(chemin, std::ios::binary);
     std::ostringstream contenu;
     contenu << fichier.rdbuf();
     return contenu.str();
+}
+
+// The lines of a game file's text, as the program writes them (CR LF after every line).
+inline std::vector<std::string> lignesDuFichier(const std::string& contenu) {
+    std::vector<std::string> lignes;
+    for (std::size_t debut = 0; debut < contenu.size();) {
+        const std::size_t fin = contenu.find("\r\n", debut);
+        lignes.push_back(contenu.substr(debut, fin - debut));
+        debut = fin + 2;
+    }
+    return lignes;
 }
 
 inline void ecritFichier(const std::filesystem::path& chemin, const std::string& contenu) {

@@ -21,16 +21,6 @@ namespace fs = std::filesystem;
 // the table left without a game and the file untouched.
 namespace {
 
-std::vector<std::string> lignesDe(const std::string& contenu) {
-    std::vector<std::string> lignes;
-    for (std::size_t debut = 0; debut < contenu.size();) {
-        const std::size_t fin = contenu.find("\r\n", debut);
-        lignes.push_back(contenu.substr(debut, fin - debut));
-        debut = fin + 2;
-    }
-    return lignes;
-}
-
 std::string joint(const std::vector<std::string>& lignes, const std::string& finDeLigne = "\r\n") {
     std::string contenu;
     for (const std::string& ligne : lignes) contenu += ligne + finDeLigne;
@@ -38,7 +28,7 @@ std::string joint(const std::vector<std::string>& lignes, const std::string& fin
 }
 
 std::vector<std::string> reference(const char* nom) {
-    return lignesDe(litFichier(fs::path(TRUMPWISE_FIXTURES_DIR) / nom));
+    return lignesDuFichier(litFichier(fs::path(TRUMPWISE_FIXTURES_DIR) / nom));
 }
 
 // The indexes (0 = version line) of the lines whose event is of a kind.

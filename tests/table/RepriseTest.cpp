@@ -16,16 +16,6 @@ namespace fs = std::filesystem;
 // the file asks every seat that still owes an answer, for real, and the game goes on to its end.
 namespace {
 
-std::vector<std::string> lignesDe(const std::string& contenu) {
-    std::vector<std::string> lignes;
-    for (std::size_t debut = 0; debut < contenu.size();) {
-        const std::size_t fin = contenu.find("\r\n", debut);
-        lignes.push_back(contenu.substr(debut, fin - debut));
-        debut = fin + 2;
-    }
-    return lignes;
-}
-
 class Reprise : public ::testing::TestWithParam<const char*> {
 protected:
     fs::path chemin = cheminTemporaire(std::string("reprise-") + GetParam());
@@ -38,7 +28,7 @@ constexpr std::size_t LIGNES_AVANT_LA_PREMIERE_DONNE = 6;
 }  // namespace
 
 TEST_P(Reprise, EveryPrefixOfAReferenceFileResumesAndIsPlayedToTheEnd) {
-    const std::vector<std::string> lignes = lignesDe(litFichier(fs::path(TRUMPWISE_FIXTURES_DIR) / GetParam()));
+    const std::vector<std::string> lignes = lignesDuFichier(litFichier(fs::path(TRUMPWISE_FIXTURES_DIR) / GetParam()));
     ASSERT_GT(lignes.size(), LIGNES_AVANT_LA_PREMIERE_DONNE);
     std::string prefixe;
     for (std::size_t n = 1; n <= lignes.size(); ++n) {
@@ -58,7 +48,7 @@ TEST_P(Reprise, EveryPrefixOfAReferenceFileResumesAndIsPlayedToTheEnd) {
 }
 
 TEST_P(Reprise, APrefixWithoutTheFourRegistrationsIsRefusedAtItsLastLine) {
-    const std::vector<std::string> lignes = lignesDe(litFichier(fs::path(TRUMPWISE_FIXTURES_DIR) / GetParam()));
+    const std::vector<std::string> lignes = lignesDuFichier(litFichier(fs::path(TRUMPWISE_FIXTURES_DIR) / GetParam()));
     std::string prefixe;
     for (std::size_t n = 1; n < LIGNES_AVANT_LA_PREMIERE_DONNE; ++n) {
         prefixe += lignes[n - 1] + "\r\n";

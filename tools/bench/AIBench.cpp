@@ -17,6 +17,7 @@
 #include "ai/AI_Simulation.h"
 #include "ai/AnalyseJoueur.h"
 #include "platform/TableDesTextes.h"
+#include "rules/Siege.h"
 #include "rules/JeuDeCartes.h"
 #include "rules/KnuthRandom.h"
 #include "rules/Partie.h"
@@ -69,7 +70,7 @@ std::vector<double> joueDonnes(int niveau, int donnes) {
         StatusAtout status = AI_ChoixAtout::choisit(StatusAtout(), mains[choisit], type);
         int aFaitAtout = choisit;
         if (!status.estChoisi) {
-            aFaitAtout = (choisit + 2) % 4;
+            aFaitAtout = siege::partenaire(choisit);
             status = AI_ChoixAtout::choisit(status, mains[aFaitAtout], type);
         }
         Partie partie(status.atout, CarteSet::complet(), choisit, aFaitAtout, status.multiplicateur);

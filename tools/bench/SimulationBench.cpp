@@ -26,6 +26,7 @@
 #include "ai/PartieSimulee.h"
 #include "ai/PartieSimuleePlies.h"
 #include "platform/TableDesTextes.h"
+#include "rules/Siege.h"
 #include "rules/JeuDeCartes.h"
 #include "rules/KnuthRandom.h"
 #include "rules/TypeDePartiesPossibles.h"
@@ -123,7 +124,7 @@ Mesures joueDonnes(int race, int niveau, int donnes) {
         StatusAtout status = AI_ChoixAtout::choisit(StatusAtout(), mains[choisit], type);
         int aFaitAtout = choisit;
         if (!status.estChoisi) {
-            aFaitAtout = (choisit + 2) % 4;
+            aFaitAtout = siege::partenaire(choisit);
             status = AI_ChoixAtout::choisit(status, mains[aFaitAtout], type);
         }
         Partie partie(status.atout, CarteSet::complet(), choisit, aFaitAtout, status.multiplicateur);

@@ -3,11 +3,13 @@
 // memory the host's process gains with its 20 clients. A timing tool, not a test.
 //
 //   trumpwise_net_bench [--clients 20] [--allers-retours 2000] [--rafale 2000]
+//
+// This process is the host; it starts itself again with --vers <port> for the clients, so that
+// the memory it reads is the host's alone and the clients run beside it as on other computers.
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QHostAddress>
-#include <QTcpSocket>
+#include <QEventLoop>
+#include <QProcess>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -15,8 +17,8 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "ClientsDuBanc.h"
 #include "ai/AI_Joueur.h"
 #include "events/Statistiques.h"
 #include "net/CompositionDesEquipes.h"
@@ -29,48 +31,69 @@
 
 namespace {
 
-const std::string SEPARATEUR = "\xA6";
-
-long memoireKo() {
+// A line of the process's status, in kB: VmRSS (resident now) or VmHWM (resident at the peak).
+long memoireKo(const std::string& champ) {
     std::ifstream statut("/proc/self/status");
     for (std::string ligne; std::getline(statut, ligne);)
-        if (ligne.rfind("VmRSS:", 0) == 0) return std::strtol(ligne.c_str() + 6, nullptr, 10);
+        if (ligne.rfind(champ + ":", 0) == 0) return std::strtol(ligne.c_str() + champ.size() + 1, nullptr, 10);
     return 0;
 }
 
-struct ClientBrut {
-    QTcpSocket socket;
-    std::string recu;
-    int messages = 0;
-};
-
-void pompe() { QCoreApplication::processEvents(QEventLoop::AllEvents, 1); }
-
-int compte(const std::string& texte, const std::string& motif) {
-    int n = 0;
-    for (auto position = texte.find(motif); position != std::string::npos; position = texte.find(motif, position + 1)) ++n;
-    return n;
+int nbInscrits(const CompositionDesEquipes& composition) {
+    return static_cast<int>(std::count_if(composition.noeuds().begin(), composition.noeuds().end(),
+                                          [](const auto& noeud) { return noeud.second.has_value(); }));
 }
 
-// The first client takes seat 1; the others only watch, and receive every event all the same.
+// The server window of the benchmark: it starts the clients' process, waits on the event loop
+// until every client has registered, then seats the first of them beside the host's computer
+// players. The others only watch, and receive every event all the same.
 class Fenetres : public FenetresReseau {
 public:
-    explicit Fenetres(std::vector<std::unique_ptr<ClientBrut>>& clients) : clients_(clients) {}
+    explicit Fenetres(const ClientsDuBanc::Parametres& parametres) : parametres_(parametres) {
+        clients.setProcessChannelMode(QProcess::ForwardedChannels);
+    }
+
+    const Server* serveur = nullptr;
+    QProcess clients;
+    long memoireSansClients = 0;
+    long memoireAvecClients = 0;
+    long picSansClients = 0;
+
     int optionsDuJoueur(OptionsDuJoueur& options) override {
         options = OptionsDuJoueur("Hote", true, 1, false, OptionsDuJoueur::AI, 0);
         return 1;
     }
+
     int composeEquipes(CompositionDesEquipes& composition) override {
-        while (composition.noeuds().size() < clients_.size()) pompe();
-        const int client = composition.noeuds().front().first;
+        memoireSansClients = memoireKo("VmRSS");
+        picSansClients = memoireKo("VmHWM");
+        QEventLoop boucle;
+        composition.changement = [&] {
+            if (nbInscrits(composition) == parametres_.clients) boucle.quit();
+        };
+        QObject::connect(&clients, &QProcess::finished, &boucle, &QEventLoop::quit);
+        QTimer::singleShot(30000, &boucle, &QEventLoop::quit);
+        clients.start(QCoreApplication::applicationFilePath(),
+                      {"--vers", QString::number(serveur->port()), "--clients", QString::number(parametres_.clients),
+                       "--allers-retours", QString::number(parametres_.allersRetours), "--rafale",
+                       QString::number(parametres_.rafale)});
+        boucle.exec();
+        composition.changement = nullptr;
+        if (nbInscrits(composition) < parametres_.clients) {
+            std::fprintf(stderr, "host: %d of %d clients registered\n", nbInscrits(composition), parametres_.clients);
+            return 2;
+        }
+        memoireAvecClients = memoireKo("VmRSS");
         const auto rang = [&](int joueur) {
             const auto& disponibles = composition.liste(CompositionDesEquipes::Disponibles);
             return static_cast<int>(std::find_if(disponibles.begin(), disponibles.end(),
                                                  [joueur](const auto& e) { return e.joueur == joueur; }) -
                                     disponibles.begin());
         };
+        // The records: 0 the host, 1 and 2 its computer players, then the clients.
+        const int premierClient = composition.noeuds().front().first;
         composition.ajouteAEquipe(CompositionDesEquipes::Equipe1, {rang(0)});
-        composition.ajouteAEquipe(CompositionDesEquipes::Equipe2, {rang(client)});
+        composition.ajouteAEquipe(CompositionDesEquipes::Equipe2, {rang(premierClient)});
         composition.ajouteAEquipe(CompositionDesEquipes::Equipe1, {rang(1)});
         composition.ajouteAEquipe(CompositionDesEquipes::Equipe2, {rang(2)});
         return composition.confirme() ? 1 : 2;
@@ -79,100 +102,60 @@ public:
     void menusLocaux() override {}
 
 private:
-    std::vector<std::unique_ptr<ClientBrut>>& clients_;
+    const ClientsDuBanc::Parametres& parametres_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    int nbClients = 20, nbAllersRetours = 2000, rafale = 2000;
+    ClientsDuBanc::Parametres parametres;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         const int valeur = std::atoi(argv[i + 1]);
-        if (option == "--clients") nbClients = std::clamp(valeur, 1, 20);
-        if (option == "--allers-retours") nbAllersRetours = std::max(valeur, 1);
-        if (option == "--rafale") rafale = std::max(valeur, 1);
+        if (option == "--vers") parametres.port = static_cast<std::uint16_t>(std::clamp(valeur, 1, 65535));
+        if (option == "--clients") parametres.clients = std::clamp(valeur, 1, static_cast<int>(Server::NB_LIENS_MAXI));
+        if (option == "--allers-retours") parametres.allersRetours = std::max(valeur, 1);
+        if (option == "--rafale") parametres.rafale = std::max(valeur, 1);
     }
+    if (parametres.port != 0) return ClientsDuBanc(parametres).execute();
+
     TableDesTextes::globale().charge(std::string(TRUMPWISE_LANG_DIR) + "/fra.txt");
     enregistreFabrique(OptionsDuJoueur::AI, creeAIJoueur);
     // The virtual clock stands still: the host's computer players never answer, and the table
     // waits at the first deal while the chat goes through it.
+    // Its boxes are shown only when the run failed: at the end, the clients' process leaving
+    // always tells the host that the link of a seated player was lost.
     PlateformeVirtuelle plateforme;
+    const auto echec = [&plateforme] {
+        for (const auto& boite : plateforme.boites)
+            std::fprintf(stderr, "host: %s: %s\n", boite.titre.c_str(), boite.texte.c_str());
+        return 1;
+    };
 
-    std::vector<std::unique_ptr<ClientBrut>> clients;
-    Fenetres fenetres(clients);
+    Fenetres fenetres(parametres);
     Statistiques statistiques;
     Table table(statistiques);
-    ServerSocket* server = nullptr;
     table.setTransports({[&](ListeDesEvenements& liste, const OptionsDePartie& options) {
-                             auto s = std::make_unique<ServerSocket>(liste, options, fenetres, 0);
-                             server = s.get();
-                             return s;
+                             auto serveur = std::make_unique<ServerSocket>(liste, options, fenetres, 0);
+                             fenetres.serveur = serveur.get();
+                             return serveur;
                          },
                          {}});
-    const long memoireAvant = memoireKo();
-    // The clients connect from inside the server window, as users would.
-    QObject contexte;
-    bool connectes = false;
-    QTimer::singleShot(0, &contexte, [&] {
-        for (int i = 0; i < nbClients; ++i) {
-            auto client = std::make_unique<ClientBrut>();
-            ClientBrut* c = client.get();
-            QObject::connect(&c->socket, &QTcpSocket::readyRead, [c] { c->recu += c->socket.readAll().toStdString(); });
-            c->socket.connectToHost(QHostAddress::LocalHost, server->port());
-            c->socket.waitForConnected(1000);
-            const std::string inscription = "{Message_v3.1" + SEPARATEUR + "{1" + SEPARATEUR + "1" + SEPARATEUR +
-                                            "Client" + std::to_string(i) + SEPARATEUR + "1" + SEPARATEUR + "0" +
-                                            SEPARATEUR + "0" + SEPARATEUR + "2" + SEPARATEUR +
-                                            std::to_string(1000 + i) + SEPARATEUR + "}" + SEPARATEUR + "4" +
-                                            SEPARATEUR + "100" + SEPARATEUR + "}";
-            c->socket.write(inscription.c_str());
-            clients.push_back(std::move(client));
-        }
-        connectes = true;
-    });
     table.commencePartie(Table::NouvellePartie, OptionsDePartie::ServeurTCP, "");
-    if (!server || !connectes) return 1;
-    for (int i = 0; i < 200; ++i) pompe();
-    const long memoireApres = memoireKo();
+    if (!table.estHote()) return echec();
 
-    const auto message = [](int numero) {
-        return "{Message_v3.1" + SEPARATEUR + "ping " + std::to_string(numero) + SEPARATEUR + "1" + SEPARATEUR + "99" +
-               SEPARATEUR + "}";
-    };
-    ClientBrut& joueur = *clients.front();
-    std::vector<double> durees;
-    QElapsedTimer chrono;
-    for (int i = 0; i < nbAllersRetours; ++i) {
-        const std::string ping = message(i);
-        joueur.recu.clear();
-        chrono.start();
-        joueur.socket.write(ping.c_str());
-        while (joueur.recu.find(ping) == std::string::npos) pompe();
-        durees.push_back(static_cast<double>(chrono.nsecsElapsed()) / 1000.0);
-    }
-    std::sort(durees.begin(), durees.end());
-
-    for (auto& client : clients) client->recu.clear();
-    chrono.start();
-    std::string lot;
-    for (int i = 0; i < rafale; ++i) lot += message(nbAllersRetours + i);
-    joueur.socket.write(lot.c_str());
-    const std::string dernier = message(nbAllersRetours + rafale - 1);
-    for (auto& client : clients)
-        while (client->recu.find(dernier) == std::string::npos) pompe();
-    const double secondes = static_cast<double>(chrono.nsecsElapsed()) / 1e9;
-    int recus = 0;
-    for (auto& client : clients) recus += compte(client->recu, "ping ");
-
-    std::printf("clients: %d\n", nbClients);
-    std::printf("round trip through the host (us): p50 %.0f  p99 %.0f  max %.0f  (%d trips)\n",
-                durees[durees.size() / 2], durees[durees.size() * 99 / 100], durees.back(), nbAllersRetours);
-    std::printf("relayed: %d events in %.3f s: %.0f events/s from the client, %.0f deliveries/s to the clients\n",
-                rafale, secondes, rafale / secondes, recus / secondes);
-    std::printf("memory of the process: %ld kB before the clients, %ld kB with them (+%ld kB)\n", memoireAvant,
-                memoireApres, memoireApres - memoireAvant);
+    // The host relays on its event loop until the clients have their figures.
+    QEventLoop boucle;
+    QObject::connect(&fenetres.clients, &QProcess::finished, &boucle, &QEventLoop::quit);
+    if (fenetres.clients.state() != QProcess::NotRunning) boucle.exec();
+    std::printf("host's memory (VmRSS): %ld kB listening, %ld kB with the %d clients registered (+%ld kB, %.1f kB a "
+                "client), %ld kB after the relaying; peak (VmHWM) %ld kB listening, %ld kB at the end\n",
+                fenetres.memoireSansClients, fenetres.memoireAvecClients, parametres.clients,
+                fenetres.memoireAvecClients - fenetres.memoireSansClients,
+                static_cast<double>(fenetres.memoireAvecClients - fenetres.memoireSansClients) / parametres.clients,
+                memoireKo("VmRSS"), fenetres.picSansClients, memoireKo("VmHWM"));
     table.deconnecte();
-    return 0;
+    const bool reussi = fenetres.clients.exitStatus() == QProcess::NormalExit && fenetres.clients.exitCode() == 0;
+    return reussi ? 0 : echec();
 }

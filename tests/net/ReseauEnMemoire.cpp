@@ -10,6 +10,14 @@ std::unique_ptr<LienSortant> ReseauEnMemoire::nouveauLien() { return std::make_u
 
 std::unique_ptr<Ecoute> ReseauEnMemoire::nouvelleEcoute() { return std::make_unique<EcouteEnMemoire>(*this); }
 
+void ReseauEnMemoire::coupe() {
+    for (LienEnMemoire* lien : liens_) {
+        if (!lien->ouvert_) continue;
+        lien->pair_ = nullptr;
+        lien->signaleFermeture();
+    }
+}
+
 std::int64_t ReseauEnMemoire::maintenant() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Plateforme::courante().maintenant().time_since_epoch())
         .count();
@@ -73,9 +81,14 @@ void ReseauEnMemoire::expedie(LienEnMemoire& destination, const std::string& oct
         delaiMs);
 }
 
+ReseauEnMemoire::LienEnMemoire::LienEnMemoire(ReseauEnMemoire& reseau) : reseau_(reseau) {
+    reseau_.liens_.push_back(this);
+}
+
 ReseauEnMemoire::LienEnMemoire::~LienEnMemoire() {
     ferme();
     *vivant_ = false;
+    reseau_.liens_.erase(std::find(reseau_.liens_.begin(), reseau_.liens_.end(), this));
 }
 
 void ReseauEnMemoire::LienEnMemoire::envoie(const std::string& octets) {
@@ -86,14 +99,18 @@ void ReseauEnMemoire::LienEnMemoire::ferme() {
     if (!ouvert_) return;
     ouvert_ = false;
     LienEnMemoire* pair = pair_;
-    if (pair) pair->pair_ = nullptr;
     pair_ = nullptr;
     if (!pair) return;
+    pair->pair_ = nullptr;
+    pair->signaleFermeture();
+}
+
+void ReseauEnMemoire::LienEnMemoire::signaleFermeture() {
     reseau_.planifie(
-        [pair, vivant = pair->vivant_] {
-            if (!*vivant || !pair->ouvert_) return;
-            pair->ouvert_ = false;
-            if (pair->observateur()) pair->observateur()->lienFerme(*pair);
+        [this, vivant = vivant_] {
+            if (!*vivant || !ouvert_) return;
+            ouvert_ = false;
+            if (observateur()) observateur()->lienFerme(*this);
         },
         reseau_.defauts.delaiMs);
 }

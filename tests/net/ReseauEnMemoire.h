@@ -8,6 +8,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "net/Ecoute.h"
 #include "net/Lien.h"
@@ -36,6 +37,9 @@ public:
 
     std::unique_ptr<LienSortant> nouveauLien();
     std::unique_ptr<Ecoute> nouvelleEcoute();
+    // The network fails under every open link: each end is told, as by its peer, that its link
+    // closed; nothing sent after this arrives.
+    void coupe();
 
     Defauts defauts;
     // Every byte that travelled, for checking what is on the wire.
@@ -57,6 +61,7 @@ private:
 
     std::mt19937 aleatoire_;
     std::map<std::uint16_t, EcouteEnMemoire*> ecoutes_;
+    std::vector<LienEnMemoire*> liens_;
     std::deque<Livraison> enRoute_;
     std::uint64_t ordre_ = 0;
     std::unique_ptr<Minuterie> minuterie_;
@@ -66,7 +71,7 @@ private:
 
 class ReseauEnMemoire::LienEnMemoire : public LienSortant {
 public:
-    explicit LienEnMemoire(ReseauEnMemoire& reseau) : reseau_(reseau) {}
+    explicit LienEnMemoire(ReseauEnMemoire& reseau);
     ~LienEnMemoire() override;
     void envoie(const std::string& octets) override;
     void ferme() override;
@@ -79,6 +84,9 @@ public:
 
 private:
     friend class ReseauEnMemoire;
+    // Tells this end, after the network's delay, that its link closed.
+    void signaleFermeture();
+
     ReseauEnMemoire& reseau_;
     LienEnMemoire* pair_ = nullptr;
     bool ouvert_ = false;

@@ -59,6 +59,15 @@ Plateforme*& installee() {
 
 }  // namespace
 
+std::uint32_t Plateforme::graineDuProcessus() const {
+    // The process number tells apart the programs of one computer, the clock's nanoseconds since
+    // the computer started those of different computers.
+    static const std::uint32_t graine =
+        static_cast<std::uint32_t>(::getpid()) * 2654435761u ^
+        static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return graine;
+}
+
 Plateforme& Plateforme::courante() {
     static PlateformeSansInterface parDefaut;
     Plateforme* plateforme = installee();

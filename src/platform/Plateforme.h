@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 #include <functional>
 #include <memory>
@@ -32,6 +33,10 @@ public:
     virtual std::tm heureLocale() const = 0;
     // The login name of the user, or empty when it cannot be found.
     virtual std::string nomDUtilisateur() const = 0;
+    // A number of this running program, the same for its whole run and almost surely another in
+    // any other program: the seeds drawn from the clock in seconds mix it in, so that two programs
+    // started in the same second do not draw the same values.
+    virtual std::uint32_t graineDuProcessus() const;
 
     virtual void information(const std::string& texte, const std::string& titre) = 0;
     // Yes/No; true for Yes.

@@ -29,6 +29,7 @@ public:
     std::chrono::steady_clock::time_point maintenant() const override { return origine_ + horloge_; }
     std::tm heureLocale() const override { return heureLocale_; }
     std::string nomDUtilisateur() const override { return nomDUtilisateur_; }
+    std::uint32_t graineDuProcessus() const override { return graineDuProcessus_; }
     void information(const std::string& texte, const std::string& titre) override;
     bool question(const std::string& texte, const std::string& titre) override;
     bool avertissement(const std::string& texte, const std::string& titre) override;
@@ -47,6 +48,8 @@ public:
     std::function<void(const Boite&)> pendantLaBoite;
     int messagesTraites = 0;
     std::string nomDUtilisateur_ = "testeur";
+    // Fixed, so that records built on this platform draw the same identifiers in every run.
+    std::uint32_t graineDuProcessus_ = 0;
     std::tm heureLocale_{};
 
 private:

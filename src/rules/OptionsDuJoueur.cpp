@@ -20,9 +20,12 @@ enum IdTexte {
 };
 
 
+// Drawn from the clock in seconds, as the records always were; the program's own number keeps two
+// programs started in the same second from drawing the same identifier, by which each of their
+// tables would take the other's seat for its own.
 std::int32_t tireIdentifiant() {
     std::tm heure = Plateforme::courante().heureLocale();
-    std::srand(static_cast<unsigned>(timegm(&heure)));
+    std::srand(static_cast<unsigned>(timegm(&heure)) ^ Plateforme::courante().graineDuProcessus());
     return std::rand() % 32768;
 }
 

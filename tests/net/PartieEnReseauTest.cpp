@@ -38,3 +38,25 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CasDeDefauts{"perte", {20, 0.05, 0, 1, 0}}, CasDeDefauts{"doublons", {5, 0, 0.1, 1, 0}},
                       CasDeDefauts{"morceaux", {5, 0, 0, 7, 0}}, CasDeDefauts{"tout", {30, 0.05, 0.05, 4, 0}}),
     [](const auto& info) { return std::string(info.param.nom); });
+
+// Two clients started in the same second, each in its own program: their players' records are
+// built at the same time, yet each client's table recognises only its own seat as its own (with
+// the same identifier, both would take seats 1 and 2 for theirs and ask their users for both).
+TEST(PartieEnReseau, TwoProgramsStartedInTheSameSecondKeepTheirOwnSeats) {
+    PartieEnReseau partie(2);
+    partie.placement = {"Hote", "C1", "C2", "Alphonse"};
+    for (std::uint32_t programme = 0; programme < 2; ++programme) {
+        partie.plateforme.graineDuProcessus_ = 1000 + programme;
+        partie.clients[programme]->joueur =
+            OptionsDuJoueur("C" + std::to_string(programme + 1), true, 1, false, OptionsDuJoueur::AI, 0);
+    }
+    partie.demarre();
+    for (int garde = 0; garde < 10000 && !EvenementDeJeu::estEtatCarte(partie.hote->table.etatJeu()); ++garde)
+        partie.avance(1);
+    ASSERT_TRUE(EvenementDeJeu::estEtatCarte(partie.hote->table.etatJeu()));
+    for (int programme = 0; programme < 2; ++programme)
+        for (int siege = 0; siege < 4; ++siege)
+            EXPECT_EQ(partie.clients[static_cast<std::size_t>(programme)]->table.estSiegeDistant(siege),
+                      siege != programme + 1)
+                << "client " << programme + 1 << ", seat " << siege;
+}

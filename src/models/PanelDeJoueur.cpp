@@ -41,6 +41,12 @@ constexpr int TOP_ANNONCE_BAS = 9;
 constexpr int MARGE_ANNONCES = 8;
 constexpr int ECART_ANNONCES = 8;
 
+// The automatic confirmations wait about as long as a player glances at what the click takes
+// away: a trick, the melds, and the four hands of the deal that ended.
+constexpr int PAUSE_RAMASSE_MS = 1200;
+constexpr int PAUSE_ANNONCES_MS = 2500;
+constexpr int PAUSE_DISTRIBUE_MS = 6000;
+
 constexpr int ID_DISTRIBUER = 2560;
 constexpr int ID_OK_RAMASSE = 2561;
 constexpr int ID_CONSEIL_CARTES = 2562;
@@ -376,12 +382,41 @@ void PanelDeJoueur::arme(Action action, int idLegende, int& idDemande, int id) {
     boutonActionActif_ = true;
     zoneActionActive_ = true;
     timerAction_.demarre(true);
+    if (confirmationAutomatique_) minuterieConfirmation_->demarre(pauseAvantConfirmation(action), false);
     rafraichit();
+}
+
+void PanelDeJoueur::setConfirmationAutomatique(bool active) {
+    if (!complet_ || active == confirmationAutomatique_) return;
+    confirmationAutomatique_ = active;
+    if (!minuterieConfirmation_)
+        minuterieConfirmation_ = Plateforme::courante().creeMinuterie([this] { confirmeAutomatiquement(); });
+    if (!active)
+        minuterieConfirmation_->arrete();
+    else if (boutonActionActif_ && zoneActionActive_)
+        minuterieConfirmation_->demarre(pauseAvantConfirmation(action_), false);
+}
+
+int PanelDeJoueur::pauseAvantConfirmation(Action action) {
+    switch (action) {
+        case Action::Ramasse: return PAUSE_RAMASSE_MS;
+        case Action::ConfirmeAnnonces: return PAUSE_ANNONCES_MS;
+        case Action::Distribue: break;
+    }
+    return PAUSE_DISTRIBUE_MS;
+}
+
+// The user may have clicked in the meantime, or switched the choice off: only a button still
+// waiting for him is clicked.
+void PanelDeJoueur::confirmeAutomatiquement() {
+    minuterieConfirmation_->arrete();
+    if (confirmationAutomatique_) cliqueAction();
 }
 
 void PanelDeJoueur::desarmeAction() {
     if (!complet_) return;
     timerAction_.arrete();
+    if (minuterieConfirmation_) minuterieConfirmation_->arrete();
     boutonActionActif_ = false;
     zoneActionActive_ = false;
     rafraichit();

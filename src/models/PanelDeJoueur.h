@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/Plateforme.h"
 #include "models/PanelTimer.h"
 #include "models/ReponsesDuPanel.h"
 #include "rules/Annonces.h"
@@ -153,6 +155,12 @@ public:
     bool boutonActionActif() const { return boutonActionActif_; }
     bool zoneActionActive() const { return zoneActionActive_; }
     void cliqueAction();
+    // The user's choice to have the trick collected, the melds and the deal confirmed for him:
+    // after a pause long enough to see the trick, the melds or the hands of the deal, the action
+    // button is clicked as he would click it. The game's events are the same as with his click.
+    void setConfirmationAutomatique(bool active);
+    bool confirmationAutomatique() const { return confirmationAutomatique_; }
+    static int pauseAvantConfirmation(Action action);
 
     // Brings the cards of the melds to the front and face up.
     void afficheAnnonces(const Annonces& annonce);
@@ -193,6 +201,7 @@ private:
     CartePlacee* trouvePlacee(const Carte& carte);
     void arme(Action action, int idLegende, int& idDemande, int id);
     void desarmeAction();
+    void confirmeAutomatiquement();
     void repondAtout(const StatusAtout& status);
 
     std::string nom_;
@@ -227,6 +236,8 @@ private:
     int idLegendeAction_;
     bool boutonActionActif_ = false;
     bool zoneActionActive_ = false;
+    bool confirmationAutomatique_ = false;
+    std::unique_ptr<Minuterie> minuterieConfirmation_;
 
     std::vector<std::string> lignesInformation_;
     std::vector<std::string> lignesChat_;

@@ -371,6 +371,49 @@ TEST_F(PanelDeJoueurTest, ActionButtonAnswersEachRequest) {
     EXPECT_EQ(plateforme.minuteriesActives(), 0);
 }
 
+// The option clicks the action button for the user once its pause has passed, and only a button
+// that still waits: a click of the user's own, or the option switched off, leaves nothing to do.
+TEST_F(PanelDeJoueurTest, AutomaticConfirmationClicksOnlyWhatStillWaitsAfterItsPause) {
+    using Action = PanelDeJoueur::Action;
+    const auto panel = panelDuJoueur();
+    panel->attendRamasse(28);
+    plateforme.avance(60000);
+    EXPECT_TRUE(joueur.appels.empty()) << "off by default";
+    panel->cliqueAction();
+    panel->finRamasse();
+    joueur.appels.clear();
+
+    panel->setConfirmationAutomatique(true);
+    panel->attendRamasse(36);
+    plateforme.avance(PanelDeJoueur::pauseAvantConfirmation(Action::Ramasse) - 1);
+    EXPECT_TRUE(joueur.appels.empty());
+    plateforme.avance(1);
+    EXPECT_EQ(joueur.appels, std::vector<std::string>{"ramasse"});
+    panel->finRamasse();
+
+    panel->attendConfirmationAnnonces(19);
+    plateforme.avance(100);
+    panel->cliqueAction();
+    panel->finConfirmationAnnonces();
+    panel->attendDistribue(7);
+    panel->setConfirmationAutomatique(false);
+    plateforme.avance(60000);
+    EXPECT_EQ(joueur.appels, (std::vector<std::string>{"ramasse", "annonces vues"}));
+
+    // Switched on while the button waits: the pause starts then.
+    panel->setConfirmationAutomatique(true);
+    plateforme.avance(PanelDeJoueur::pauseAvantConfirmation(Action::Distribue) - 1);
+    EXPECT_EQ(joueur.appels.size(), 2u);
+    plateforme.avance(1);
+    EXPECT_EQ(joueur.appels.back(), "distribue");
+    EXPECT_GT(PanelDeJoueur::pauseAvantConfirmation(Action::Distribue),
+              PanelDeJoueur::pauseAvantConfirmation(Action::Ramasse));
+
+    const auto ordinateur = panelOrdinateur(1);
+    ordinateur->setConfirmationAutomatique(true);
+    EXPECT_FALSE(ordinateur->confirmationAutomatique());
+}
+
 TEST_F(PanelDeJoueurTest, DealRequestWhileArmedIsAnInternalError) {
     AssertionsRelevees assertions;
     const auto panel = panelDuJoueur();

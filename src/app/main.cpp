@@ -34,6 +34,13 @@ std::string fichierDeReprise() {
     return QFile::encodeName(QDir(dossier).filePath(QStringLiteral("partie-en-cours.jss"))).toStdString();
 }
 
+// The statistics of the user's games, kept between runs.
+QString fichierDeStatistiques() {
+    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (dossier.isEmpty() || !QDir().mkpath(dossier)) return {};
+    return QDir(dossier).filePath(QStringLiteral("statistiques.txt"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,6 +62,7 @@ int main(int argc, char** argv) {
     {
         TFormJeuDeCartes fenetre(QApplication::arguments());
         fenetre.setFichierDeReprise(fichierDeReprise());
+        fenetre.setFichierDeStatistiques(fichierDeStatistiques());
         fenetrePrincipale = &fenetre;
         installeFabriqueFenetreAnalyse(creeFenetreDAnalyse);
         plateforme.setFenetre(&fenetre);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <cstdlib>
 
@@ -28,6 +29,7 @@
 #include "ui/TFormClient.h"
 #include "ui/TFormServer.h"
 #include "ui/TFormEventsTable.h"
+#include "ui/TFormFeuilleDeMarque.h"
 #include "ui/TFormOptionsDePartie.h"
 #include "ui/TFormOptionsDuJoueur.h"
 #include "ui/TFormStatistiques.h"
@@ -70,7 +72,18 @@ enum IdTexte {
     ID_STATISTIQUES,
     ID_JOUEUR,
     ID_FILTRE_PARTIES,
+    ID_TITRE_ERREUR = 3809,
+    ID_MENU_AFFICHAGE = 3950,
+    ID_DERNIER_PLI,
+    ID_FEUILLE_DE_MARQUE,
+    ID_CONFIRMATION_AUTOMATIQUE,
+    ID_STATISTIQUES_ENDOMMAGEES = 3964,
 };
+
+// The user's choices kept between runs, beside the language.
+const char* const CLE_CONFIRMATION_AUTOMATIQUE = "ConfirmationAutomatique";
+
+QSettings reglages() { return QSettings(QStringLiteral("Trumpwise"), QStringLiteral("Trumpwise")); }
 
 struct ItemDeMenu {
     const char* nom;
@@ -84,7 +97,8 @@ const ItemDeMenu ITEMS[] = {
     {"Joindreunepartieclient1", ID_JOINDRE},   {"Dconnecter1", ID_DECONNECTER},
     {"Francaises1", ID_FRANCAISES},            {"SuisseAllemandes1", ID_SUISSE_ALLEMANDES},
     {"Apropos1", ID_A_PROPOS},                 {"Scores1", ID_STATISTIQUES},
-    {"JoueurNometnivau1", ID_JOUEUR},
+    {"JoueurNometnivau1", ID_JOUEUR},          {"DernierPli1", ID_DERNIER_PLI},
+    {"FeuilleDeMarque1", ID_FEUILLE_DE_MARQUE}, {"ConfirmationAutomatique1", ID_CONFIRMATION_AUTOMATIQUE},
 };
 
 std::string nomDeFichierNatif(const QString& nom) { return QFile::encodeName(nom).toStdString(); }
@@ -155,6 +169,10 @@ TFormJeuDeCartes::TFormJeuDeCartes(QStringList arguments, QWidget* parent)
         return client.exec() == 1 ? client.EditIpNumber->text() : QString();
     };
     dialogues_.statistiques = [this](Statistiques& statistiques) { TFormStatistiques(statistiques, this).exec(); };
+    dialogues_.feuilleDeMarque = [this](const std::vector<LigneDeMarque>& lignes,
+                                        const std::array<std::string, 2>& equipes) {
+        TFormFeuilleDeMarque(lignes, equipes, this).exec();
+    };
     dialogues_.aPropos = [this] { TFormAbout(this).exec(); };
     dialogues_.evenements = [this](ListeDesEvenements& liste, bool montre) {
         if (!evenements_) evenements_ = new TFormEventsTable(this);
@@ -173,6 +191,11 @@ TFormJeuDeCartes::TFormJeuDeCartes(QStringList arguments, QWidget* parent)
         dialogue.setDefaultSuffix(QStringLiteral("jss"));
         return dialogue.exec() == QDialog::Accepted ? dialogue.selectedFiles().value(0) : QString();
     };
+
+    connect(vueTable_, &VueTable::changement, this, [this] { statistiquesSauvees_.sauveSiChangees(statistiques_); });
+    const bool automatique = reglages().value(QString::fromLatin1(CLE_CONFIRMATION_AUTOMATIQUE), false).toBool();
+    action("ConfirmationAutomatique1")->setChecked(automatique);
+    vueTable_->setConfirmationAutomatique(automatique);
 
     auto* debug = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D), this);
     connect(debug, &QShortcut::activated, this, &TFormJeuDeCartes::basculeAffichageDebug);
@@ -232,6 +255,14 @@ void TFormJeuDeCartes::creeMenus() {
     menuOptions_->addSeparator();
     item(menuOptions_, "Scores1", &TFormJeuDeCartes::Scores1Click);
     item(menuOptions_, "JoueurNometnivau1", &TFormJeuDeCartes::JoueurNometnivau1Click);
+    menuOptions_->addSeparator();
+    item(menuOptions_, "ConfirmationAutomatique1", &TFormJeuDeCartes::ConfirmationAutomatique1Click)->setCheckable(true);
+
+    // Available in network games too: it only shows what the table already knows.
+    menuAffichage_ = menuBar()->addMenu(QString());
+    item(menuAffichage_, "DernierPli1", &TFormJeuDeCartes::DernierPli1Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    item(menuAffichage_, "FeuilleDeMarque1", &TFormJeuDeCartes::FeuilleDeMarque1Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 
     aPropos_ = menuBar()->addAction(QString());
     aPropos_->setObjectName(QStringLiteral("Apropos1"));
@@ -244,6 +275,7 @@ void TFormJeuDeCartes::traduit() {
     menuConnection_->setTitle(qtexte(ID_MENU_CONNECTION));
     menuOptions_->setTitle(qtexte(ID_MENU_OPTIONS));
     menuStyle_->setTitle(qtexte(ID_STYLE_CARTES));
+    menuAffichage_->setTitle(qtexte(ID_MENU_AFFICHAGE));
     for (const ItemDeMenu& item : ITEMS)
         if (QAction* a = action(item.nom)) a->setText(qtexte(item.idTexte));
 }
@@ -254,6 +286,7 @@ void TFormJeuDeCartes::timer_Timer() {
     timer_.stop();
     menusLocaux();
     appliqueStyleDeLaLangue();
+    signaleStatistiquesEndommagees();
     const LigneDeCommande ligne = LigneDeCommande::analyse(arguments_);
     switch (ligne.action) {
         case LigneDeCommande::Action::Serveur: Hbergerunepartie1Click(); return;
@@ -297,6 +330,19 @@ void TFormJeuDeCartes::timer_Timer() {
     }
 }
 
+void TFormJeuDeCartes::setFichierDeStatistiques(const QString& fichier) {
+    statistiquesSauvees_ = StatistiquesSauvees(QFile::encodeName(fichier).toStdString());
+    statistiquesEndommagees_ = statistiquesSauvees_.charge(statistiques_) ? QString() : fichier;
+}
+
+// Told once, before the first game: the file is set aside and the next one is whole.
+void TFormJeuDeCartes::signaleStatistiquesEndommagees() {
+    if (statistiquesEndommagees_.isEmpty()) return;
+    const std::string message = formate(ID_STATISTIQUES_ENDOMMAGEES, depuisQt(statistiquesEndommagees_));
+    statistiquesEndommagees_.clear();
+    Plateforme::courante().information(message, texte(ID_TITRE_ERREUR));
+}
+
 bool TFormJeuDeCartes::reprendPartieInterrompue() {
     nouvelleTable();
     return offreDeReprendre(*table_, fichierDeReprise_);
@@ -332,7 +378,8 @@ void TFormJeuDeCartes::menusLocaux() {
 }
 
 void TFormJeuDeCartes::menusReseau() {
-    for (QAction* menu : menuBar()->actions()) menu->setEnabled(menu == menuConnection_->menuAction());
+    for (QAction* menu : menuBar()->actions())
+        menu->setEnabled(menu == menuConnection_->menuAction() || menu == menuAffichage_->menuAction());
     action("Hbergerunepartie1")->setEnabled(false);
     action("Joindreunepartieclient1")->setEnabled(false);
     action("Dconnecter1")->setEnabled(true);
@@ -511,6 +558,21 @@ void TFormJeuDeCartes::Scores1Click() {
 
 void TFormJeuDeCartes::JoueurNometnivau1Click() {
     if (dialogues_.optionsDuJoueur) dialogues_.optionsDuJoueur(optionsUtilisateur_);
+}
+
+void TFormJeuDeCartes::DernierPli1Click() { vueTable_->montreDernierPli(); }
+
+void TFormJeuDeCartes::FeuilleDeMarque1Click() {
+    if (!table_ || !dialogues_.feuilleDeMarque) return;
+    std::array<std::string, 4> noms;
+    for (int siege = 0; siege < 4; ++siege) noms[siege] = table_->nomDuJoueur(siege);
+    dialogues_.feuilleDeMarque(feuilleDeMarque(vueTable_->historique(), noms), {nomDEquipe(noms, 0), nomDEquipe(noms, 1)});
+}
+
+void TFormJeuDeCartes::ConfirmationAutomatique1Click() {
+    const bool active = action("ConfirmationAutomatique1")->isChecked();
+    reglages().setValue(QString::fromLatin1(CLE_CONFIRMATION_AUTOMATIQUE), active);
+    vueTable_->setConfirmationAutomatique(active);
 }
 
 void TFormJeuDeCartes::basculeAffichageDebug() {

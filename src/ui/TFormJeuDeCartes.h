@@ -10,9 +10,11 @@
 #include "rules/OptionsDuJoueur.h"
 #include "rules/OptionsDePartie.h"
 #include "events/Statistiques.h"
+#include "models/FeuilleDeMarque.h"
 #include "table/Table.h"
 #include "ui/ImagesCartes.h"
 #include "ui/LigneDeCommande.h"
+#include "ui/StatistiquesSauvees.h"
 
 class CompositionDesEquipes;
 class DPConnect;
@@ -36,6 +38,8 @@ struct DialoguesDuJeu {
     // The client window: the host's IP number, empty when the user gave up joining.
     std::function<QString()> adresseDuServeur;
     std::function<void(Statistiques&)> statistiques;
+    // The score sheet: its lines and the two teams' names.
+    std::function<void(const std::vector<LigneDeMarque>&, const std::array<std::string, 2>&)> feuilleDeMarque;
     std::function<void()> aPropos;
     // The events window of the debug view, shown or hidden.
     std::function<void(ListeDesEvenements&, bool montre)> evenements;
@@ -60,6 +64,10 @@ public:
     void timer_Timer();
     // Where every table keeps the game in progress so that it is never lost (empty: nowhere).
     void setFichierDeReprise(const std::string& fichierDeReprise) { fichierDeReprise_ = fichierDeReprise; }
+    // Where the statistics are kept between runs; read at once. A damaged file is said at the
+    // start-up, once.
+    void setFichierDeStatistiques(const QString& fichier);
+    const Statistiques& statistiques() const { return statistiques_; }
 
     void Nouvellepartie1Click();
     void Ouvrir1Click();
@@ -75,6 +83,11 @@ public:
     void Apropos1Click();
     void Scores1Click();
     void JoueurNometnivau1Click();
+    // Beyond the classic menus: the last trick again, the score sheet, and the option to have
+    // tricks collected and melds and deals confirmed after a pause.
+    void DernierPli1Click();
+    void FeuilleDeMarque1Click();
+    void ConfirmationAutomatique1Click();
     void ServerDirectPlay1Click();
     void ClientDirectPlay1Click();
 
@@ -112,6 +125,7 @@ private:
     void commenceServeurDirectPlay();
     void commenceClientDirectPlay();
     void quitteSessionSansPartie();
+    void signaleStatistiquesEndommagees();
 
     QStringList arguments_;
     std::unique_ptr<LienFenetre> lien_;
@@ -122,6 +136,8 @@ private:
     std::vector<std::pair<std::unique_ptr<LienFenetre>, std::unique_ptr<Table>>> abandonnees_;
     OptionsDuJoueur optionsUtilisateur_;
     Statistiques statistiques_;
+    StatistiquesSauvees statistiquesSauvees_;
+    QString statistiquesEndommagees_;
     OptionsDePartie optionsDePartie_;
     DialoguesDuJeu dialogues_;
     VueTable* vueTable_;
@@ -135,6 +151,7 @@ private:
     QMenu* menuConnection_ = nullptr;
     QMenu* menuOptions_ = nullptr;
     QMenu* menuStyle_ = nullptr;
+    QMenu* menuAffichage_ = nullptr;
     QAction* aPropos_ = nullptr;
     QActionGroup* groupeStyle_ = nullptr;
     TFormOptionsDuJoueur* optionsDuJoueur_ = nullptr;

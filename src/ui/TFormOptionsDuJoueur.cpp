@@ -33,6 +33,8 @@ TFormOptionsDuJoueur::TFormOptionsDuJoueur(QWidget* parent)
       CheckBoxDepartAtoutPlusHaute(new QCheckBox(qtexte(ID_DEPART_ATOUT_PLUS_HAUT), GroupBoxHabitudes)) {
     setWindowTitle(qtexte(ID_TITRE));
     (new QVBoxLayout(GroupBoxNom))->addWidget(EditNomDuJoueur);
+    // A longer login name offered at the first opening is cut to the same length.
+    EditNomDuJoueur->setMaxLength(LONGUEUR_NOM_MAX);
     ButtonOk->setDefault(true);
     connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -15,6 +15,10 @@ class RadioGroup;
 class TFormOptionsDuJoueur : public QDialog {
     Q_OBJECT
 public:
+    // The longest name the dialog lets be typed: the table's panels and score boxes are laid out
+    // to hold names of this length in the widest letters, which the layout check verifies.
+    static constexpr int LONGUEUR_NOM_MAX = 16;
+
     explicit TFormOptionsDuJoueur(QWidget* parent = nullptr);
 
     // Shows the dialog modally. However it is closed, the record is replaced by a new local

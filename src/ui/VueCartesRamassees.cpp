@@ -5,6 +5,7 @@
 #include "models/DimensionsCarte.h"
 #include "models/PanelDeCartesRamassees.h"
 #include "ui/ImagesCartes.h"
+#include "ui/PoliceAjustee.h"
 #include "ui/Texte.h"
 
 namespace {
@@ -37,13 +38,7 @@ QRect VueCartesRamassees::rectLigne(int libelle) const {
 QFont VueCartesRamassees::police(int libelle) const {
     QFont police(QStringLiteral("DejaVu Sans Condensed"));
     police.setBold(estNom(libelle));
-    const QString texte = ligne(libelle);
-    const int largeur = rectLigne(libelle).width();
-    for (int taille = echelle_.police(11); taille >= 7; --taille) {
-        police.setPixelSize(taille);
-        if (QFontMetrics(police).horizontalAdvance(texte) <= largeur) break;
-    }
-    return police;
+    return policeAjustee(police, ligne(libelle), rectLigne(libelle).width(), echelle_.police(11));
 }
 
 void VueCartesRamassees::paintEvent(QPaintEvent*) {
@@ -79,3 +74,5 @@ void VueCartesRamassees::paintEvent(QPaintEvent*) {
         p.drawPixmap(coin, ImagesCartes::instance().dos(f));
     }
 }
+
+void VueCartesRamassees::mousePressEvent(QMouseEvent*) { emit clique(); }

@@ -21,8 +21,13 @@ public:
     QRect rectLigne(int libelle) const;
     QFont police(int libelle) const;
 
+signals:
+    // A click on the box: the user wants to see the trick last collected.
+    void clique();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     const PanelDeCartesRamassees* modele_ = nullptr;

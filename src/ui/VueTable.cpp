@@ -10,7 +10,10 @@
 #include "table/Table.h"
 #include "ui/PlateformeQt.h"
 #include "ui/Texte.h"
+#include "models/HistoriqueDesDonnes.h"
+#include "platform/TableDesTextes.h"
 #include "ui/VueCartesRamassees.h"
+#include "ui/VueMainsDeLaDonne.h"
 #include "ui/VuePanelJoueur.h"
 #include "ui/VueTasCentral.h"
 
@@ -19,6 +22,18 @@ namespace {
 constexpr int HAUTEUR_LIGNE = 15;
 constexpr int COTE_TRAME = 128;
 constexpr int TOP_ETAT = 4;
+
+enum IdTexte {
+    ID_DERNIER_PLI = 3954,
+    ID_MAINS_DE_LA_DONNE = 3955,
+    ID_POINTS_DE_LA_DONNE = 3956,
+};
+
+// Where the table stands between two deals or after the game, when the deal that ended is over.
+bool estEntreLesDonnes(int etat) {
+    return (etat >= EvenementDeJeu::AttendEnregistrementSettings && etat <= EvenementDeJeu::AttendDistribue4) ||
+           etat >= EvenementDeJeu::Vide_Avant_Fin;
+}
 
 // A fine grain laid over the green, so the table reads as cloth rather than as a flat colour.
 QPixmap trameDuFeutre() {
@@ -64,8 +79,12 @@ VueTable::VueTable(QWidget* parent) : QWidget(parent), feutre_(trameDuFeutre()) 
     for (auto& ramassees : ramassees_) {
         ramassees = new VueCartesRamassees(this);
         ramassees->hide();
+        connect(ramassees, &VueCartesRamassees::clique, this, &VueTable::montreDernierPli);
     }
     tas_->hide();
+    mains_ = new VueMainsDeLaDonne(this);
+    mains_->hide();
+    connect(tas_, &VueTasCentral::pliCache, this, &VueTable::suitMainsDeLaDonne);
 }
 
 VueTable::~VueTable() { setTable(nullptr); }
@@ -77,12 +96,12 @@ void VueTable::setTable(Table* table) {
         for (VuePanelJoueur* panel : panels_) panel->delie();
     }
     table_ = table;
+    historiqueLu_ = {0, -1};
     tas_->setModele(table ? &table->tasCentral() : nullptr);
     for (int equipe = 0; equipe < 2; ++equipe) {
         ramassees_[equipe]->setModele(table ? &table->panelRamassees(equipe) : nullptr);
         ramassees_[equipe]->setVisible(table != nullptr);
     }
-    tas_->setVisible(table != nullptr);
     if (table_) {
         table_->changement = [this] { rafraichit(); };
         // The trick's cards leave the pile for a score box, and the scores change with them.
@@ -101,7 +120,64 @@ void VueTable::rafraichit() {
         historique_[i]->setText(table_ ? qtexte(table_->labelsHistorique()[i]) : QString());
     placeTextes();
     tas_->rafraichit();
+    suitMainsDeLaDonne();
     for (VueCartesRamassees* ramassees : ramassees_) ramassees->update();
+    emit changement();
+}
+
+const HistoriqueDesDonnes& VueTable::historique() {
+    if (!table_) {
+        donnes_ = HistoriqueDesDonnes();
+        return donnes_;
+    }
+    const std::pair<std::size_t, int> lu{table_->listeDesEvenements().enregistrement().size(), table_->etatJeu()};
+    if (lu == historiqueLu_) return donnes_;
+    historiqueLu_ = lu;
+    std::optional<std::array<std::int32_t, 2>> scoresFinaux;
+    if (table_->etatJeu() >= EvenementDeJeu::Vide_Avant_Fin)
+        scoresFinaux = std::array<std::int32_t, 2>{table_->scoreEquipe(0), table_->scoreEquipe(1)};
+    donnes_.lit(table_->listeDesEvenements().enregistrement(), scoresFinaux);
+    return donnes_;
+}
+
+bool VueTable::montreDernierPli() {
+    if (!table_) return false;
+    const HistoriqueDesDonnes::Pli* pli = historique().dernierPliRamasse();
+    if (!pli || pli->gagnant < 0) return false;
+    tas_->montrePli(*pli, qtexte(formate(ID_DERNIER_PLI, table_->nomDuJoueur(pli->gagnant))));
+    suitMainsDeLaDonne();
+    return true;
+}
+
+void VueTable::suitMainsDeLaDonne() {
+    const HistoriqueDesDonnes::Donne* donne = nullptr;
+    if (table_ && estEntreLesDonnes(table_->etatJeu()) && !tas_->pliMontre())
+        donne = historique().derniereDonneTerminee();
+    mains_->setVisible(donne != nullptr);
+    tas_->setVisible(table_ != nullptr && donne == nullptr);
+    if (!donne) return;
+    const auto& donnes = historique().donnes();
+    const bool derniere = donne == &donnes.back();
+    std::array<VueMainsDeLaDonne::Main, 4> mains;
+    for (int rang = 0; rang < 4; ++rang) {
+        const int siege = VueMainsDeLaDonne::ORDRE_DES_SIEGES[rang];
+        VueMainsDeLaDonne::Main& main = mains[rang];
+        main.nom = qtexte(table_->nomDuJoueur(siege));
+        main.cartes = donne->cartesJouees[siege];
+        // A game that ended in the middle of its deal leaves the cards not played in the hands.
+        if (Joueur* joueur = table_->getJoueur(siege); derniere && joueur)
+            for (const Carte& carte : joueur->panel().cartes()) main.cartes.insert(carte);
+        if (rang % 2 == 0)
+            main.points = qtexte(formate(ID_POINTS_DE_LA_DONNE, (*donne->points)[siege::equipe(siege)]));
+    }
+    const int numero = static_cast<int>(donne - donnes.data()) + 1;
+    mains_->montre(qtexte(formate(ID_MAINS_DE_LA_DONNE, numero)), mains);
+}
+
+void VueTable::setConfirmationAutomatique(bool active) {
+    confirmationAutomatique_ = active;
+    for (VuePanelJoueur* vue : panels_)
+        if (PanelDeJoueur* panel = vue->modele()) panel->setConfirmationAutomatique(active);
 }
 
 // Players come and go with the registrations and the starts of the table: a panel is followed
@@ -114,12 +190,14 @@ void VueTable::suitPanels() {
         if (panel == vue->modele() && (!panel || panel->changement)) continue;
         vue->lie(panel);
         vue->place(classique_.width(), classique_.height(), echelle_);
+        if (panel) panel->setConfirmationAutomatique(confirmationAutomatique_);
     }
 }
 
 void VueTable::rechargeImages() {
     for (VuePanelJoueur* panel : panels_) panel->rechargeImages();
     tas_->update();
+    mains_->update();
     for (VueCartesRamassees* ramassees : ramassees_) ramassees->update();
 }
 
@@ -156,6 +234,7 @@ void VueTable::disposition() {
     const int w = classique_.width();
     const int h = classique_.height();
     tas_->place(QRect(w / 3, h / 3 - 30, w / 3, h / 3), echelle_);
+    mains_->place(QRect(w / 3, h / 3 - 30, w / 3, h / 3), echelle_);
     for (QLabel* label : historique_) label->setFont(policeDesLignes(echelle_));
     labelEtat_->setFont(policeDesLignes(echelle_));
     for (VuePanelJoueur* panel : panels_) panel->place(w, h, echelle_);

@@ -4,12 +4,15 @@
 
 #include <QWidget>
 #include <array>
+#include <cstddef>
 
+#include "models/HistoriqueDesDonnes.h"
 #include "ui/Echelle.h"
 
 class QLabel;
 class Table;
 class VueCartesRamassees;
+class VueMainsDeLaDonne;
 class VuePanelJoueur;
 class VueTasCentral;
 
@@ -33,12 +36,24 @@ public:
     // The card style changed.
     void rechargeImages();
 
+    // The deals of the table's game so far, read from its record.
+    const HistoriqueDesDonnes& historique();
+    // Shows the trick last collected on the pile for a while; false when none was collected yet.
+    bool montreDernierPli();
+    // The user's option: his trick collections and confirmations clicked for him after a pause.
+    void setConfirmationAutomatique(bool active);
+
     VuePanelJoueur* vuePanel(int siege) const { return panels_[siege::verifie(siege)]; }
     VueTasCentral* vueTas() const { return tas_; }
     VueCartesRamassees* vueRamassees(int equipe) const { return ramassees_[equipe & 1]; }
+    VueMainsDeLaDonne* vueMains() const { return mains_; }
     QLabel* labelEtat() const { return labelEtat_; }
     QLabel* labelHistorique(int i) const { return historique_[i]; }
     const Echelle& echelle() const { return echelle_; }
+
+signals:
+    // After every redraw that follows the table.
+    void changement();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -54,6 +69,9 @@ private:
     // column's width; the oldest lines give way when the texts take more room.
     void placeTextes();
     QRect rectColonne() const;
+    // Between two deals and after the game, the hands of the deal that ended take the pile's
+    // place, unless the user asked to see the last trick.
+    void suitMainsDeLaDonne();
 
     Table* table_ = nullptr;
     VueTasCentral* tas_;
@@ -61,6 +79,11 @@ private:
     std::array<QLabel*, NB_HISTORIQUE> historique_{};
     std::array<VuePanelJoueur*, 4> panels_{};
     std::array<VueCartesRamassees*, 2> ramassees_{};
+    VueMainsDeLaDonne* mains_;
+    HistoriqueDesDonnes donnes_;
+    // What the history was read from: the record's length and the table's state.
+    std::pair<std::size_t, int> historiqueLu_{0, -1};
+    bool confirmationAutomatique_ = false;
     QPixmap feutre_;
     Echelle echelle_;
     QSize classique_ = Echelle::TAILLE_CLASSIQUE;

@@ -9,6 +9,7 @@
 #include "models/TasCentral.h"
 #include "ui/ImagesCartes.h"
 #include "ui/PlateformeQt.h"
+#include "ui/PoliceAjustee.h"
 #include "ui/Texte.h"
 #include "rules/Siege.h"
 
@@ -16,6 +17,13 @@ const char* const VueTasCentral::TYPE_CARTE_GLISSEE = "application/x-trumpwise-c
 
 namespace {
 constexpr int RAYON = 10;
+
+std::array<const Carte*, 4> cartesDuTas(const TasCentral* tas) {
+    std::array<const Carte*, 4> cartes{};
+    for (int siege = 0; tas && siege < 4; ++siege) cartes[siege] = tas->carteDe(siege);
+    return cartes;
+}
+
 // The hint line ("La plus basse prend.") and its margins; the cards lie below it.
 constexpr int HAUTEUR_BANDEAU = 18;
 }
@@ -23,15 +31,19 @@ constexpr int HAUTEUR_BANDEAU = 18;
 VueTasCentral::VueTasCentral(QWidget* parent) : QWidget(parent) {
     setAcceptDrops(true);
     setMouseTracking(true);
+    finPli_.setSingleShot(true);
+    connect(&finPli_, &QTimer::timeout, this, &VueTasCentral::cachePli);
 }
 
 void VueTasCentral::setModele(TasCentral* tas) {
+    cachePli();
     tas_ = tas;
     ordre_.clear();
     rafraichit();
 }
 
 void VueTasCentral::rafraichit() {
+    if (pli_ && cartesDuTas(tas_) != cartesSousLePli_) cachePli();
     std::erase_if(ordre_, [this](int siege) { return !tas_ || !tas_->carteDe(siege); });
     for (int siege = 0; tas_ && siege < 4; ++siege)
         if (tas_->carteDe(siege) && std::find(ordre_.begin(), ordre_.end(), siege) == ordre_.end())
@@ -58,8 +70,28 @@ QRect VueTasCentral::rectLabelAtout() const {
 QFont VueTasCentral::policeLabelAtout() const {
     QFont italique(QStringLiteral("DejaVu Sans"));
     italique.setItalic(true);
-    italique.setPixelSize(echelle_.police(12));
-    return italique;
+    return policeAjustee(italique, texteBandeau(), rectLabelAtout().width(), echelle_.police(12));
+}
+
+QString VueTasCentral::texteBandeau() const {
+    if (pli_) return legendePli_;
+    return tas_ ? qtexte(tas_->labelAtout()) : QString();
+}
+
+void VueTasCentral::montrePli(const HistoriqueDesDonnes::Pli& pli, const QString& legende) {
+    pli_ = pli;
+    legendePli_ = legende;
+    cartesSousLePli_ = cartesDuTas(tas_);
+    finPli_.start(DUREE_PLI_MONTRE_MS);
+    update();
+}
+
+void VueTasCentral::cachePli() {
+    finPli_.stop();
+    if (!pli_) return;
+    pli_.reset();
+    update();
+    emit pliCache();
 }
 
 QPoint VueTasCentral::placeSurTas(int noJoueur, int largeur, int hauteur) {
@@ -76,6 +108,7 @@ QPoint VueTasCentral::placeSurTas(int noJoueur, int largeur, int hauteur) {
 }
 
 const Carte* VueTasCentral::carteSous(QPoint point) const {
+    if (pli_) return nullptr;
     for (auto it = ordre_.rbegin(); it != ordre_.rend(); ++it) {
         const QRect rect(coinDeCarte(*it), echelle_.carte());
         if (rect.contains(point)) return tas_->carteDe(*it);
@@ -101,17 +134,29 @@ void VueTasCentral::paintEvent(QPaintEvent*) {
 
     p.setFont(policeLabelAtout());
     p.setPen(QColor(0xf4, 0xe9, 0xb8));
-    p.drawText(rectLabelAtout(), Qt::AlignRight | Qt::AlignVCenter, qtexte(tas_->labelAtout()));
+    p.drawText(rectLabelAtout(), Qt::AlignRight | Qt::AlignVCenter, texteBandeau());
 
-    for (const int siege : ordre_) {
-        const Carte* carte = tas_->carteDe(siege);
-        if (!carte) continue;
+    const auto dessine = [&](int siege, const Carte& carte) {
         const QPoint coin = coinDeCarte(siege);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 60));
         p.drawRoundedRect(QRectF(QPointF(coin) + QPointF(2 * f, 3 * f), echelle_.carte()), 5 * f, 5 * f);
-        p.drawPixmap(coin, ImagesCartes::instance().face(*carte, f));
+        p.drawPixmap(coin, ImagesCartes::instance().face(carte, f));
+    };
+    if (!pli_) {
+        for (const int siege : ordre_)
+            if (const Carte* carte = tas_->carteDe(siege)) dessine(siege, *carte);
+        return;
     }
+    // In the order they were played, from the seat that led.
+    for (int k = 0; k < 4; ++k) {
+        const int siege = (pli_->premier + k) % 4;
+        if (const Carte* carte = pli_->cartes[siege]) dessine(siege, *carte);
+    }
+    if (pli_->gagnant < 0) return;
+    p.setPen(QPen(QColor(0xff, 0xd7, 0x40), 2.5 * f));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(coinDeCarte(pli_->gagnant), echelle_.carte()).adjusted(-f, -f, f, f), 5 * f, 5 * f);
 }
 
 void VueTasCentral::mouseMoveEvent(QMouseEvent* event) {

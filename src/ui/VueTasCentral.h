@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
+#include "models/HistoriqueDesDonnes.h"
 #include "ui/Echelle.h"
 
 class Carte;
@@ -32,11 +35,23 @@ public:
     static QPoint placeSurTas(int noJoueur, int largeur, int hauteur);
     // The top left corner of a seat's card in this view.
     QPoint coinDeCarte(int noJoueur) const;
-    // The band of the hint line, which no card covers.
+    // The band of the hint line, which no card covers, and what it says: the deal's hint, or
+    // while the last trick is shown, whose trick it was.
     QRect rectLabelAtout() const;
     QFont policeLabelAtout() const;
+    QString texteBandeau() const;
+
+    // Shows a trick already collected in place of the current one, its winner's card framed,
+    // for a few seconds or until a card is put on the pile.
+    void montrePli(const HistoriqueDesDonnes::Pli& pli, const QString& legende);
+    void cachePli();
+    bool pliMontre() const { return pli_.has_value(); }
+    static constexpr int DUREE_PLI_MONTRE_MS = 4000;
     // The frontmost card under a point, or none.
     const Carte* carteSous(QPoint point) const;
+
+signals:
+    void pliCache();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,4 +66,9 @@ private:
     QSize tailleClassique_;
     // Seats in the order their cards were put on the pile.
     std::vector<int> ordre_;
+    std::optional<HistoriqueDesDonnes::Pli> pli_;
+    QString legendePli_;
+    // The pile's cards when the old trick was shown: the next card put hides it.
+    std::array<const Carte*, 4> cartesSousLePli_{};
+    QTimer finPli_;
 };

@@ -17,8 +17,10 @@
 #include "support/PartieDeQuatreHumains.h"
 #include "ui/ConseilFlottant.h"
 #include "ui/Langue.h"
+#include "ui/TFormOptionsDuJoueur.h"
 #include "ui/Texte.h"
 #include "ui/VueCartesRamassees.h"
+#include "ui/VueMainsDeLaDonne.h"
 #include "ui/VuePanelJoueur.h"
 #include "ui/VueTable.h"
 #include "ui/VueTasCentral.h"
@@ -27,6 +29,7 @@ namespace {
 
 // As long as the player options dialog lets a name be, in wide letters of several scripts' kinds.
 const char* const NOM_LE_PLUS_LONG = "Zoé Müller-Wüest";
+
 
 struct Taille {
     const char* nom;
@@ -135,6 +138,31 @@ void verifieConseils(Releve& releve, VuePanelJoueur* vue) {
     }
 }
 
+// Every text of the hands of a deal on one line in its box, no card over a text or outside.
+void verifieMains(Releve& releve, const VueMainsDeLaDonne& mains) {
+    std::vector<QRect> textes;
+    for (int i = 0; i < VueMainsDeLaDonne::NB_TEXTES; ++i) {
+        if (mains.texte(i).isEmpty()) continue;
+        const QRect rect = mains.rectTexte(i);
+        textes.push_back(rect);
+        releve.si(QFontMetrics(mains.police(i)).horizontalAdvance(mains.texte(i)) > rect.width(),
+                  "a text of the hands of the deal is cut: " + s(mains.texte(i)));
+        releve.si(!mains.rect().contains(rect), "a text of the hands of the deal leaves its box");
+    }
+    for (std::size_t i = 0; i < textes.size(); ++i)
+        for (std::size_t j = i + 1; j < textes.size(); ++j)
+            releve.si(textes[i].intersects(textes[j]), "two texts of the hands of the deal overlap");
+    for (int rang = 0; rang < 4; ++rang) {
+        releve.si(mains.mains()[rang].cartes.size() != 9, "a hand of the deal has not its nine cards");
+        for (int indice = 0; indice < 9; ++indice) {
+            const QRect carte = mains.rectCarte(rang, indice);
+            releve.si(!mains.rect().contains(carte), "a card of the hands of the deal leaves its box");
+            for (const QRect& texte : textes)
+                releve.si(carte.intersects(texte), "a card of the hands of the deal covers a text");
+        }
+    }
+}
+
 void verifie(Releve& releve, VueTable& vue) {
     std::vector<std::pair<std::string, QRect>> parties;
     const auto ajoute = [&](const std::string& nom, const QWidget* w) {
@@ -160,10 +188,13 @@ void verifie(Releve& releve, VueTable& vue) {
         ajoute("history line " + std::to_string(i), vue.labelHistorique(i));
         texteTient(releve, vue.labelHistorique(i), "history line " + std::to_string(i));
     }
+
+    ajoute("hands of the deal", vue.vueMains());
+    if (vue.vueMains()->isVisible()) verifieMains(releve, *vue.vueMains());
     aucunChevauchement(releve, parties);
 
     VueTasCentral* tas = vue.vueTas();
-    const QString indication = tas->modele() ? qtexte(tas->modele()->labelAtout()) : QString();
+    const QString indication = tas->texteBandeau();
     releve.si(QFontMetrics(tas->policeLabelAtout()).horizontalAdvance(indication) > tas->rectLabelAtout().width(),
               "the pile's hint line is cut: " + s(indication));
     for (int siege = 0; siege < 4; ++siege) {
@@ -188,6 +219,7 @@ private:
 }  // namespace
 
 TEST_F(DispositionTest, ToutTientEtRienNeSeChevaucheDansLesTroisLanguesATroisTailles) {
+    ASSERT_EQ(QString::fromUtf8(NOM_LE_PLUS_LONG).size(), TFormOptionsDuJoueur::LONGUEUR_NOM_MAX);
     for (const char* code : LANGUES) {
         ASSERT_TRUE(langue::charge(QString::fromLatin1(code)));
         for (const Taille& taille : TAILLES) {
@@ -216,6 +248,8 @@ TEST_F(DispositionTest, ToutTientEtRienNeSeChevaucheDansLesTroisLanguesATroisTai
 
             int etat = -1;
             bool conseilsVus = false;
+            bool dernierPliVu = false;
+            bool mainsVues = false;
             for (int garde = 0; garde < 400000; ++garde) {
                 if (partie.table.compteurDonnes() >= 1 && partie.table.etatJeu() == EvenementDeJeu::AttendDistribue1)
                     break;
@@ -224,12 +258,21 @@ TEST_F(DispositionTest, ToutTientEtRienNeSeChevaucheDansLesTroisLanguesATroisTai
                 if (!agi && partie.table.etatJeu() == etat) continue;
                 etat = partie.table.etatJeu();
                 verifie(releve, vue);
+                mainsVues = mainsVues || vue.vueMains()->isVisible();
+                // The last trick, named after its winner in the pile's hint line.
+                if (!dernierPliVu && etat == EvenementDeJeu::Tour2_AttendCarte1 && vue.montreDernierPli()) {
+                    verifie(releve, vue);
+                    vue.vueTas()->cachePli();
+                    dernierPliVu = true;
+                }
                 if (!conseilsVus && vue.vuePanel(0)->boutonChibre()->isVisible()) {
                     verifieConseils(releve, vue.vuePanel(0));
                     conseilsVus = true;
                 }
             }
             EXPECT_GE(partie.table.compteurDonnes(), 1) << code << " " << taille.nom << ": the deal was played";
+            EXPECT_TRUE(dernierPliVu) << code << " " << taille.nom;
+            EXPECT_TRUE(mainsVues) << code << " " << taille.nom << ": the hands of the first deal were shown";
             for (const std::string& faute : releve.fautes()) ADD_FAILURE() << faute;
             vue.setTable(nullptr);
         }

@@ -20,7 +20,9 @@
 
 #include "ui/ImagesCartes.h"
 #include "ui/VuePanelJoueur.h"
+#include "ui/VueMainsDeLaDonne.h"
 #include "ui/VueTable.h"
+#include "support/Fichiers.h"
 
 namespace {
 
@@ -219,3 +221,56 @@ TEST_F(TFormJeuDeCartesTest, LaLangueDeLaLigneDeCommandeChangeCartesEtConseils) 
 }
 
 }  // namespace
+
+// A game file of three deals, opened: the hands of the third deal wait in the middle of the
+// table for the next one to be dealt, and the View menu's score sheet lists the three deals.
+TEST_F(TFormJeuDeCartesTest, UnePartieOuverteMontreSesMainsEtSaFeuilleDeMarque) {
+    const auto lignes = lignesDuFichier(litFichier(std::filesystem::path(TRUMPWISE_FIXTURES_DIR) / "partie-standard.jss"));
+    std::string troisDonnes;
+    int settings = 0;
+    for (const std::string& ligne : lignes) {
+        troisDonnes += ligne + "\r\n";
+        if (ligne.find("EnregistrementSettingsPartie") != std::string::npos && ++settings == 4) break;
+    }
+    const std::filesystem::path fichier = cheminTemporaire("trois-donnes.jss");
+    ecritFichier(fichier, troisDonnes);
+
+    auto f = fenetreSansPartie();
+    f->dialogues().fichierAOuvrir = [&] { return QString::fromStdString(fichier.string()); };
+    quandModalOuvert<QMessageBox>([](QMessageBox& boite) { boite.button(QMessageBox::No)->click(); });
+    f->Ouvrir1Click();
+    std::filesystem::remove(fichier);
+    ASSERT_EQ(f->table()->etatJeu(), EvenementDeJeu::AttendDistribue1);
+    ASSERT_FALSE(f->vueTable()->vueMains()->isHidden());
+    EXPECT_EQ(f->vueTable()->vueMains()->texte(0), qtexte(formate(3955, 3)));
+
+    std::vector<LigneDeMarque> feuille;
+    std::array<std::string, 2> equipes;
+    f->dialogues().feuilleDeMarque = [&](const std::vector<LigneDeMarque>& l, const std::array<std::string, 2>& e) {
+        feuille = l;
+        equipes = e;
+    };
+    f->action("FeuilleDeMarque1")->trigger();
+    ASSERT_EQ(feuille.size(), 3u);
+    EXPECT_EQ(feuille[2].donne, "3");
+    EXPECT_FALSE(feuille[2].totaux[0].empty());
+    EXPECT_EQ(equipes[0], f->table()->nomDuJoueur(0) + " & " + f->table()->nomDuJoueur(2));
+    EXPECT_EQ(f->action("DernierPli1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    f->menusReseau();
+    EXPECT_TRUE(f->action("FeuilleDeMarque1")->isEnabled()) << "the View menu stays in a network game";
+}
+
+// A damaged statistics file never stops the start: fresh statistics, one box that says why.
+TEST_F(TFormJeuDeCartesTest, DesStatistiquesEndommageesRepartentDeZeroEtLeDisentUneFois) {
+    const std::filesystem::path fichier = cheminTemporaire("statistiques.txt");
+    ecritFichier(fichier, "{12\xA6" "3\xA6" "2\xA6" "0\xA6}");
+    auto f = fenetre({"trumpwise", "-rien"});
+    f->setFichierDeStatistiques(QString::fromStdString(fichier.string()));
+    EXPECT_EQ(f->statistiques().getPartiesJouees(), 0);
+    QString message;
+    quandModalOuvert<QMessageBox>([&](QMessageBox& boite) { message = boite.text(); });
+    EXPECT_THROW(f->timer_Timer(), Exception) << "then the command line goes on as always";
+    EXPECT_EQ(message, qtexte(formate(3964, fichier.string())));
+    EXPECT_FALSE(std::filesystem::exists(fichier));
+    std::filesystem::remove(fichier.string() + ".endommage");
+}

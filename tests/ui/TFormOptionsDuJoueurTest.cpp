@@ -65,3 +65,19 @@ TEST_F(TFormOptionsDuJoueurTest, CancelStillReplacesTheRecord) {
     EXPECT_FALSE(options.estDistant());
     EXPECT_EQ(options.getRace(), OptionsDuJoueur::Humain);
 }
+
+// The table is laid out for names of the dialog's length: a longer login name is cut, and
+// typing stops there.
+TEST_F(TFormOptionsDuJoueurTest, NamesAreCutToTheLengthTheTableHolds) {
+    plateforme.nomDUtilisateur_ = "maximilian.oberholzer-von-allmen";
+    QString offert;
+    quandModalOuvert<TFormOptionsDuJoueur>([&](TFormOptionsDuJoueur& d) {
+        offert = d.EditNomDuJoueur->text();
+        d.EditNomDuJoueur->end(false);
+        QTest::keyClicks(d.EditNomDuJoueur, "xyz");
+        d.ButtonOk->click();
+    });
+    EXPECT_EQ(dialogue.edite(options), QDialog::Accepted);
+    EXPECT_EQ(offert, QString("maximilian.oberholzer-von-allmen").left(TFormOptionsDuJoueur::LONGUEUR_NOM_MAX));
+    EXPECT_EQ(dialogue.EditNomDuJoueur->text(), offert);
+}

@@ -1,0 +1,124 @@
+// The aids beyond the classic table: the last trick shown again, the hands of a deal that
+// ended, the automatic confirmations. Each only shows what the game's record holds or clicks
+// what the user would click: the game's events stay the same.
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "platform/TableDesTextes.h"
+#include "support/PartieDeQuatreHumains.h"
+#include "ui/Texte.h"
+#include "ui/VueCartesRamassees.h"
+#include "ui/VueMainsDeLaDonne.h"
+#include "ui/VueTable.h"
+#include "ui/VueTasCentral.h"
+
+namespace {
+
+class AidesDeLaTableTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vue_.resize(792, 554);
+        vue_.setTable(&partie_.table);
+        vue_.show();
+    }
+    void TearDown() override { vue_.setTable(nullptr); }
+
+    // Acts and lets the timers run until the deal about to be dealt has ended and the next one waits.
+    void finitLaDonne(PartieDeQuatreHumains& partie, bool sansCliquerOk = false) {
+        Table& table = partie.table;
+        const int avant = table.compteurDonnes();
+        for (int garde = 0; garde < 20000; ++garde) {
+            if (table.compteurDonnes() > avant && table.etatJeu() == EvenementDeJeu::AttendDistribue1) return;
+            // The automatic confirmations click before the driver would.
+            if (sansCliquerOk && partie.joueur(0).panel().boutonActionActif()) {
+                partie.plateforme.avance(100);
+                continue;
+            }
+            if (!partie.agit()) partie.plateforme.avance(1);
+        }
+        FAIL() << "the deal did not end";
+    }
+
+    PartieDeQuatreHumains partie_{5};
+    VueTable vue_;
+};
+
+}  // namespace
+
+TEST_F(AidesDeLaTableTest, TheLastTrickOnDemandUntilTheNextCardIsPut) {
+    partie_.demarre(OptionsDePartie());
+    EXPECT_FALSE(vue_.montreDernierPli()) << "no trick collected yet";
+    partie_.joueJusqua(EvenementDeJeu::Tour1_AttendRamasseTas1);
+    std::array<const Carte*, 4> pli{};
+    for (int siege = 0; siege < 4; ++siege) pli[siege] = partie_.table.tasCentral().carteDe(siege);
+    const int gagnant = partie_.table.partie()->noDuProchainAJouer();
+    EXPECT_FALSE(vue_.montreDernierPli()) << "the trick on the pile is not collected yet";
+
+    partie_.joueJusqua(EvenementDeJeu::Tour2_AttendCarte1);
+    VueTasCentral* tas = vue_.vueTas();
+    QTest::mouseClick(vue_.vueRamassees(1), Qt::LeftButton);
+    ASSERT_TRUE(tas->pliMontre()) << "a click on a score box shows the last trick";
+    EXPECT_EQ(tas->texteBandeau(), qtexte(formate(3954, partie_.table.nomDuJoueur(gagnant))));
+    const HistoriqueDesDonnes::Pli* montre = vue_.historique().dernierPliRamasse();
+    ASSERT_NE(montre, nullptr);
+    EXPECT_EQ(montre->cartes, pli);
+    EXPECT_EQ(montre->gagnant, gagnant);
+    EXPECT_EQ(tas->carteSous(tas->coinDeCarte(0) + QPoint(5, 5)), nullptr) << "no hint on an old card";
+
+    for (int garde = 0; garde < 100 && partie_.table.tasCentral().nbCartes() == 0; ++garde) partie_.agit();
+    ASSERT_EQ(partie_.table.tasCentral().nbCartes(), 1);
+    EXPECT_FALSE(tas->pliMontre()) << "the next card put on the pile ends it";
+    EXPECT_EQ(tas->texteBandeau(), qtexte(partie_.table.tasCentral().labelAtout()));
+}
+
+TEST_F(AidesDeLaTableTest, TheHandsOfTheDealThatEndedWithEachTeamsPointsTillTheNextDeal) {
+    partie_.demarre(OptionsDePartie());
+    EXPECT_FALSE(vue_.vueMains()->isVisible()) << "before the first deal";
+    finitLaDonne(partie_);
+    VueMainsDeLaDonne* mains = vue_.vueMains();
+    ASSERT_TRUE(mains->isVisible());
+    EXPECT_FALSE(vue_.vueTas()->isVisible());
+    EXPECT_EQ(mains->texte(0), qtexte(formate(3955, 1)));
+    CarteSet toutes;
+    for (int rang = 0; rang < 4; ++rang) {
+        const int siege = VueMainsDeLaDonne::ORDRE_DES_SIEGES[rang];
+        const VueMainsDeLaDonne::Main& main = mains->mains()[rang];
+        EXPECT_EQ(main.nom, qtexte(partie_.table.nomDuJoueur(siege)));
+        EXPECT_EQ(main.cartes.size(), 9u);
+        for (const Carte& carte : main.cartes) toutes.insert(carte);
+        const QString points = rang % 2 ? QString() : qtexte(formate(3956, partie_.table.totalEquipe(siege % 2)));
+        EXPECT_EQ(main.points, points) << "rank " << rang;
+    }
+    EXPECT_EQ(toutes.size(), 36u);
+
+    // The last trick asked for takes the pile's place for a while.
+    ASSERT_TRUE(vue_.montreDernierPli());
+    EXPECT_FALSE(mains->isVisible());
+    EXPECT_TRUE(vue_.vueTas()->isVisible());
+    vue_.vueTas()->cachePli();
+    EXPECT_TRUE(mains->isVisible());
+
+    partie_.joueJusqua(EvenementDeJeu::AttendAtout);
+    EXPECT_FALSE(mains->isVisible()) << "the next deal is dealt";
+    EXPECT_TRUE(vue_.vueTas()->isVisible());
+}
+
+// With the option on, nobody clicks an "Ok": the timers do, and the game's record is the very
+// one of the same game played with the clicks.
+TEST_F(AidesDeLaTableTest, AutomaticConfirmationsGiveTheSameEventsAsTheClicks) {
+    partie_.demarre(OptionsDePartie());
+    finitLaDonne(partie_);
+    const int clics = partie_.nbActions;
+
+    PartieDeQuatreHumains automatique(5);
+    VueTable vue;
+    vue.setConfirmationAutomatique(true);
+    vue.setTable(&automatique.table);
+    automatique.demarre(OptionsDePartie());
+    finitLaDonne(automatique, true);
+    EXPECT_EQ(automatique.table.listeDesEvenements().enregistrement(), partie_.table.listeDesEvenements().enregistrement());
+    EXPECT_LT(automatique.nbActions, clics - 30) << "the trick collections were clicked by the timers";
+    vue.setTable(nullptr);
+}

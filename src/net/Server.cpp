@@ -246,7 +246,9 @@ void Server::erreurDeLien(Lien& lien, const std::string& message) {
 }
 
 void Server::connexionPerdue() {
-    minuterie_->arrete();
+    // The game cannot go on: the other clients are told at once, by the closing of their links,
+    // rather than waiting in silence until the host leaves. The table keeps what was played.
+    arrete();
     auto vivant = vivant_;
     Plateforme::courante().information(texte(ID_JOUEUR_PERDU), texte(ID_TITRE_CONNEXION_INTERROMPUE));
     if (*vivant) fenetres_.menusLocaux();

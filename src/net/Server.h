@@ -79,6 +79,8 @@ private:
     // A peer that broke the protocol: the box, then its link is closed.
     void rejette(Connexion& connexion, const std::string& texte, const std::string& titre);
     void retire(Connexion& connexion);
+    // A seated player's link lost during the game: the host is told, every other link is closed
+    // (their clients are told in turn) and the table stays as it stood.
     void connexionPerdue();
     void repete();
     std::vector<std::string> aRepeter() const;

@@ -55,3 +55,28 @@ TEST(CoupureDuLien, BothSidesAreToldAndTheHostKeepsAndSavesWhatWasPlayed) {
     EXPECT_EQ(relu.table.etatJeu(), etat);
     EXPECT_EQ(relu.table.compteurDonnes(), hote.compteurDonnes());
 }
+
+// A client leaves in the middle of the first deal: the game cannot go on, so the host, told
+// itself, closes the other links at once, and the other client hears of it then, not when the
+// host's user leaves; the host's table stays where it stood.
+TEST(CoupureDuLien, WhenAPlayerLeavesTheOtherClientsAreToldAtOnce) {
+    PartieEnReseau partie(2);
+    partie.placement = {"Hote", "C1", "C2", "Alphonse"};
+    partie.demarre();
+    Table& hote = partie.hote->table;
+    for (int garde = 0; garde < 100000 && !EvenementDeJeu::estEtatCarte(hote.etatJeu()); ++garde) partie.avance(1);
+    ASSERT_TRUE(EvenementDeJeu::estEtatCarte(hote.etatJeu()));
+    const std::vector<std::string> joues = hote.listeDesEvenements().enregistrement();
+    const int etat = hote.etatJeu();
+
+    partie.clients[0]->client->arrete();
+    partie.avance(100);
+
+    ASSERT_EQ(partie.plateforme.boites.size(), 3u);  // the one who left, the host, the other client
+    for (const auto& boite : partie.plateforme.boites) EXPECT_EQ(boite.titre, "Connection interrompue.");
+    EXPECT_EQ(partie.clients[1]->retoursMenusLocaux, 1);
+    EXPECT_FALSE(partie.clients[1]->client->estConnecte());
+    EXPECT_EQ(partie.hote->server->nbLiens(), 0u);
+    EXPECT_EQ(hote.listeDesEvenements().enregistrement(), joues);
+    EXPECT_EQ(hote.etatJeu(), etat);
+}

@@ -86,30 +86,39 @@ std::uint64_t Maitre_Solveur::enJeu() const {
 }
 
 Maitre_TableDeTransposition::Cle Maitre_Solveur::cle() const {
+    // Bits pushed in at the low end of a 128-bit word; at most 4 + 36 + 72 bits go in.
+    std::uint64_t haut = 0, bas = std::uint64_t{meneur_} | std::uint64_t{toutPris_} << 2;
+    const auto pousse = [&](std::uint64_t bits, unsigned n) {
+        haut = haut << n | bas >> (64 - n);
+        bas = bas << n | bits;
+    };
     const std::uint64_t tenues = mains_[0] | mains_[1] | mains_[2] | mains_[3];
-    const std::uint64_t situation = std::uint64_t{meneur_} | std::uint64_t{toutPris_} << 2;
-    if (nbCartesPli_ > 0) {
-        // The cards held fix how many lie in the trick and how many tricks are done.
-        std::uint64_t exacte = tenues | situation << 36;
-        for (int k = 0; k < nbCartesPli_; ++k) exacte |= std::uint64_t{pli_[k]} << (40 + 6 * k);
-        return {exacte, ~std::uint64_t{0}};
-    }
     const int mode = atoutDuPli();
-    std::uint64_t mots[2] = {0, situation};
     for (int c = 1; c <= 4; ++c) {
-        // Per suit: which ranks worth points remain (9 bits), then a leading 1 and the holder of
-        // each card still held, from the weakest to the strongest (2 bits each).
-        std::uint64_t motif = 1;
+        // The cards still held, in the suit's order of strength: a card worth points at its own
+        // place, those worth nothing at the bottom of the run of such places they lie in.
+        std::uint64_t places = 0;
+        unsigned debutDuTrou = 0, dansLeTrou = 0;
+        for (unsigned k = 0; k < 9; ++k) {
+            const unsigned tag = ordreDeForce[mode][c][k];
+            const bool tenue = tenues >> tag & 1;
+            if (points(mode, static_cast<int>(tag)) != 0) {
+                if (tenue) places |= 1u << k;
+                debutDuTrou = k + 1;
+                dansLeTrou = 0;
+            } else if (tenue) {
+                places |= 1u << (debutDuTrou + dansLeTrou++);
+            }
+        }
+        pousse(places, 9);
+        // Then who holds each of them, from the weakest to the strongest.
         for (const std::uint8_t tag : ordreDeForce[mode][c]) {
             const std::uint64_t bit = std::uint64_t{1} << tag;
             if (!(tenues & bit)) continue;
-            const std::uint64_t joueur = (mains_[1] & bit ? 1 : 0) | (mains_[2] & bit ? 2 : 0) | (mains_[3] & bit ? 3 : 0);
-            motif = motif << 2 | joueur;
+            pousse((mains_[1] & bit ? 1 : 0) | (mains_[2] & bit ? 2 : 0) | (mains_[3] & bit ? 3 : 0), 2);
         }
-        const std::uint64_t rangsAPoints = (tenues & masqueAPoints[mode]) >> (9 * (c - 1)) & 0x1FF;
-        mots[(c - 1) / 2] = mots[(c - 1) / 2] << 28 | motif << 9 | rangsAPoints;
     }
-    return {mots[0], mots[1]};
+    return {haut, bas};
 }
 
 std::uint64_t Maitre_Solveur::cartesJouablesIci() const {
@@ -164,7 +173,7 @@ std::uint64_t Maitre_Solveur::representants(std::uint64_t jouables, std::uint8_t
     std::uint64_t gardes = 0;
     for (int c = 1; c <= 4; ++c) {
         const std::uint64_t miennes = jouables & tables::masqueCouleur(c);
-        if (std::popcount(miennes) <= 1) {
+        if ((miennes & (miennes - 1)) == 0) {
             gardes |= miennes;
             if (miennes && representant) representant[std::countr_zero(miennes)] = static_cast<std::uint8_t>(std::countr_zero(miennes));
             continue;
@@ -194,7 +203,7 @@ std::uint64_t Maitre_Solveur::representants(std::uint64_t jouables, std::uint8_t
 unsigned Maitre_Solveur::ordonne(std::uint64_t cartes, int meilleureCarte, std::uint8_t* ordre) const {
     const int joueur = (meneur_ + nbCartesPli_) & 3;
     const int mode = atoutDuPli();
-    const int profondeur = 36 - std::popcount(mains_[0] | mains_[1] | mains_[2] | mains_[3]);
+    const int profondeur = 4 * plisFaits_ + nbCartesPli_;
     const std::uint64_t enJeuIci = enJeu();
     int scores[9];
     unsigned n = 0;
@@ -266,14 +275,20 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     auto [bas, haut] = bornes();
     if (bas >= beta) return bas;
     if (haut <= alpha) return haut;
-    const auto cleIci = cle();
+    // The table holds trick starts only: inside a trick the positions hardly ever meet again,
+    // and their entries would push out the ones that pay.
+    const bool enDebutDePli = nbCartesPli_ == 0;
+    Maitre_TableDeTransposition::Cle cleIci;
     int meilleureCarte = AUCUNE;
-    if (const auto* entree = table_.trouve(cleIci)) {
-        if (entree->bas > bas) bas = entree->bas;
-        if (entree->haut < haut) haut = entree->haut;
-        if (bas >= beta || bas == haut) return bas;
-        if (haut <= alpha) return haut;
-        meilleureCarte = entree->meilleureCarte;
+    if (enDebutDePli) {
+        cleIci = cle();
+        if (const auto* entree = table_.trouve(cleIci)) {
+            if (entree->bas > bas) bas = entree->bas;
+            if (entree->haut < haut) haut = entree->haut;
+            if (bas >= beta || bas == haut) return bas;
+            if (haut <= alpha) return haut;
+            meilleureCarte = entree->meilleureCarte;
+        }
     }
     if (bas > alpha) alpha = bas;
     if (haut < beta) beta = haut;
@@ -282,7 +297,7 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     const bool maximise = (joueur & 1) == 0;
     std::uint8_t ordre[9];
     const unsigned n = ordonne(representants(cartesJouablesIci(), nullptr), meilleureCarte, ordre);
-    const int profondeur = 36 - std::popcount(mains_[0] | mains_[1] | mains_[2] | mains_[3]);
+    const int profondeur = 4 * plisFaits_ + nbCartesPli_;
     const Etat avant = etat();
     int a = alpha, b = beta;
     int meilleur = maximise ? -INFINI : INFINI;
@@ -314,7 +329,7 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     // Fail-soft: below the window the value is at most `meilleur`, above it at least.
     const int nouveauBas = meilleur >= beta ? meilleur : meilleur > alpha ? meilleur : bas;
     const int nouveauHaut = meilleur <= alpha ? meilleur : meilleur < beta ? meilleur : haut;
-    table_.range(cleIci, nouveauBas, nouveauHaut, carteDuMeilleur);
+    if (enDebutDePli) table_.range(cleIci, nouveauBas, nouveauHaut, carteDuMeilleur);
     return meilleur;
 }
 

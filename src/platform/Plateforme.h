@@ -29,6 +29,14 @@ public:
     virtual void traiteMessagesEnAttente() = 0;
     // Waits while the user interface keeps running.
     virtual void attend(int millisecondes) = 0;
+    // Runs `travail` away from the program's thread, then `fini` on that thread through the event
+    // loop, so a long computation never freezes the window. `travail` must use only what it owns.
+    // Here, and on the virtual platform, both run at once, one after the other: the headless
+    // tools and the tests then see the answer in the same call, as with any computation.
+    virtual void enArrierePlan(std::function<void()> travail, std::function<void()> fini) {
+        travail();
+        fini();
+    }
     virtual std::chrono::steady_clock::time_point maintenant() const = 0;
     virtual std::tm heureLocale() const = 0;
     // The login name of the user, or empty when it cannot be found.

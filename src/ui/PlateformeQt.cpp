@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cstdlib>
 #include <ctime>
+#include <thread>
 
 #include "ui/Texte.h"
 
@@ -66,6 +67,21 @@ void PlateformeQt::attend(int millisecondes) {
     QEventLoop boucle;
     QTimer::singleShot(millisecondes, &boucle, &QEventLoop::quit);
     boucle.exec();
+}
+
+void PlateformeQt::enArrierePlan(std::function<void()> travail, std::function<void()> fini) {
+    std::thread([travail = std::move(travail), fini = std::move(fini)] {
+        travail();
+        QCoreApplication* application = QCoreApplication::instance();
+        if (!application) return;
+        QMetaObject::invokeMethod(
+            application,
+            [fini] {
+                AppelAuJeu appel;
+                fini();
+            },
+            Qt::QueuedConnection);
+    }).detach();
 }
 
 std::chrono::steady_clock::time_point PlateformeQt::maintenant() const { return std::chrono::steady_clock::now(); }

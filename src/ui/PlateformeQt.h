@@ -12,6 +12,8 @@ public:
     void traiteMessagesEnAttente() override;
     // A local event loop: the window keeps answering while a replay pauses.
     void attend(int millisecondes) override;
+    // On a thread of its own; `fini` comes back as an event of the main thread's loop.
+    void enArrierePlan(std::function<void()> travail, std::function<void()> fini) override;
     std::chrono::steady_clock::time_point maintenant() const override;
     std::tm heureLocale() const override;
     std::string nomDUtilisateur() const override;

@@ -1,0 +1,105 @@
+#include "ai/Maitre_Reflexion.h"
+
+#include "ai/AI_ChoixCarte.h"
+#include "ai/AI_ProbaSimplifiee.h"
+#include "ai/AnalyseJoueur.h"
+#include "ai/Maitre_Solveur.h"
+#include "rules/KnuthRandom.h"
+#include "rules/OptionsDePartie.h"
+
+namespace {
+
+// The evaluation-based engine judges the sampled deals at its highest level.
+constexpr int NIVEAU_DES_VOTES = OptionsDePartie::NIVEAU_EXPERT;
+
+}  // namespace
+
+Maitre_Reflexion::Maitre_Reflexion(const Partie& partie, int moi, CarteSet main, int joueurDoitChoisirAtout,
+                                   const std::array<CarteSet, 4>& annoncees, bool departAtoutPlusHaut)
+    : partie_(partie),
+      moi_(moi),
+      jouables_(partie.cartesJouables(main)),
+      joueurDoitChoisirAtout_(joueurDoitChoisirAtout),
+      echantillonneur_(partie, moi, main, annoncees),
+      departAtoutPlusHaut_(departAtoutPlusHaut) {}
+
+Maitre_Reflexion::Resultat Maitre_Reflexion::reflechit(KnuthRandom& aleatoire, Maitre_Solveur& solveur,
+                                                       const std::atomic<bool>& abandon, Horloge horloge) const {
+    Resultat resultat;
+    resultat.choix = static_cast<int>(jouables_.begin()->getTag());
+    if (jouables_.size() == 1) return resultat;
+    const auto debut = horloge();
+    if (partie_.nbCartesJouees() < 4 * PLIS_AVANT_LA_RECHERCHE_EXACTE) {
+        parVote(aleatoire, abandon, horloge, debut, resultat);
+        return resultat;
+    }
+    solveur.remetCompteur();
+    solveur.limiteNoeuds(TRAVAIL_PAR_DECISION);
+    bool horsDelai = false;
+    solveur.setArret([&abandon, &horsDelai, horloge, debut] {
+        horsDelai = horloge() - debut > std::chrono::milliseconds(ARRET_DE_SECURITE_MS);
+        return horsDelai || abandon.load(std::memory_order_relaxed);
+    });
+    parRechercheExacte(aleatoire, solveur, resultat);
+    solveur.setArret({});
+    resultat.arretDeSecurite = horsDelai;
+    return resultat;
+}
+
+void Maitre_Reflexion::parRechercheExacte(KnuthRandom& aleatoire, Maitre_Solveur& solveur, Resultat& resultat) const {
+    while (resultat.echantillons < ECHANTILLONS_MAX && !solveur.interrompu()) {
+        const std::array<CarteSet, 4> mains = echantillonneur_.tire(aleatoire);
+        const auto valeurs = solveur.valeursDesCartes(Maitre_PositionOuverte::depuis(partie_, mains));
+        if (solveur.interrompu()) break;
+        for (unsigned k = 0; k < valeurs.nombre; ++k) {
+            const auto [tag, valeur] = valeurs.cartes[k];
+            resultat.somme[tag] += valeur;
+            resultat.carres[tag] += double(valeur) * valeur;
+            resultat.valeurs[tag].push_back(valeur);
+        }
+        compteTenues(mains, resultat);
+        ++resultat.echantillons;
+    }
+    resultat.travail = solveur.noeuds();
+    if (resultat.echantillons == 0) return;
+    double meilleureSomme = -1e18;
+    for (const Carte& carte : jouables_) {
+        const unsigned tag = carte.getTag();
+        if (resultat.somme[tag] > meilleureSomme) {
+            meilleureSomme = resultat.somme[tag];
+            resultat.choix = static_cast<int>(tag);
+        }
+    }
+}
+
+void Maitre_Reflexion::parVote(KnuthRandom& aleatoire, const std::atomic<bool>& abandon, Horloge horloge,
+                               std::chrono::steady_clock::time_point debut, Resultat& resultat) const {
+    resultat.parVote = true;
+    // The engine writes its own reasoning: into a scratch analysis, not the one shown.
+    AnalyseJoueur brouillon;
+    const AI_ChoixCarte moteur(moi_, NIVEAU_DES_VOTES, departAtoutPlusHaut_);
+    while (resultat.echantillons < VOTES_MAX && resultat.travail + TRAVAIL_D_UN_VOTE <= TRAVAIL_PAR_DECISION) {
+        if (abandon.load(std::memory_order_relaxed)) return;
+        if (horloge() - debut > std::chrono::milliseconds(ARRET_DE_SECURITE_MS)) {
+            resultat.arretDeSecurite = true;
+            break;
+        }
+        const std::array<CarteSet, 4> mains = echantillonneur_.tire(aleatoire);
+        AI_ProbaSimplifiee probas(brouillon, NIVEAU_DES_VOTES);
+        for (int siege = 0; siege < 4; ++siege) probas.ajouteMain(mains[siege], siege);
+        probas.metAJour(partie_);
+        const Carte* carte = moteur.choisit(partie_, joueurDoitChoisirAtout_, mains[moi_], probas, aleatoire, brouillon);
+        if (carte) ++resultat.votes[carte->getTag()];
+        compteTenues(mains, resultat);
+        ++resultat.echantillons;
+        resultat.travail += TRAVAIL_D_UN_VOTE;
+    }
+    for (const Carte& carte : jouables_)
+        if (resultat.votes[carte.getTag()] > resultat.votes[static_cast<unsigned>(resultat.choix)])
+            resultat.choix = static_cast<int>(carte.getTag());
+}
+
+void Maitre_Reflexion::compteTenues(const std::array<CarteSet, 4>& mains, Resultat& resultat) const {
+    for (int siege = 0; siege < 4; ++siege)
+        for (const Carte& carte : mains[siege]) ++resultat.tenues[siege][carte.getTag()];
+}

@@ -40,14 +40,15 @@ Maitre_Reflexion::Resultat Maitre_Reflexion::reflechit(KnuthRandom& aleatoire, M
         horsDelai = horloge() - debut > std::chrono::milliseconds(ARRET_DE_SECURITE_MS);
         return horsDelai || abandon.load(std::memory_order_relaxed);
     });
-    parRechercheExacte(aleatoire, solveur, resultat);
+    parRechercheExacte(aleatoire, solveur, abandon, resultat);
     solveur.setArret({});
     resultat.arretDeSecurite = horsDelai;
     return resultat;
 }
 
-void Maitre_Reflexion::parRechercheExacte(KnuthRandom& aleatoire, Maitre_Solveur& solveur, Resultat& resultat) const {
-    while (resultat.echantillons < ECHANTILLONS_MAX && !solveur.interrompu()) {
+void Maitre_Reflexion::parRechercheExacte(KnuthRandom& aleatoire, Maitre_Solveur& solveur, const std::atomic<bool>& abandon,
+                                          Resultat& resultat) const {
+    while (resultat.echantillons < ECHANTILLONS_MAX && !solveur.interrompu() && !abandon.load(std::memory_order_relaxed)) {
         const std::array<CarteSet, 4> mains = echantillonneur_.tire(aleatoire);
         const auto valeurs = solveur.valeursDesCartes(Maitre_PositionOuverte::depuis(partie_, mains));
         if (solveur.interrompu()) break;

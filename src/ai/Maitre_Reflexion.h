@@ -26,7 +26,7 @@ public:
     static constexpr std::uint64_t TRAVAIL_PAR_DECISION = 3000000;
     // A sample judged by the evaluation-based engine counts like that many nodes (about as long).
     static constexpr std::uint64_t TRAVAIL_D_UN_VOTE = 250000;
-    static constexpr int ECHANTILLONS_MAX = 64;
+    static constexpr int ECHANTILLONS_MAX = 96;
     static constexpr int VOTES_MAX = 24;
     static constexpr int ARRET_DE_SECURITE_MS = 1300;
     // Before the fourth trick an exact solution of a sample costs seconds: the samples are judged
@@ -62,7 +62,8 @@ public:
     const Partie& partie() const { return partie_; }
 
 private:
-    void parRechercheExacte(KnuthRandom& aleatoire, Maitre_Solveur& solveur, Resultat& resultat) const;
+    void parRechercheExacte(KnuthRandom& aleatoire, Maitre_Solveur& solveur, const std::atomic<bool>& abandon,
+                            Resultat& resultat) const;
     void parVote(KnuthRandom& aleatoire, const std::atomic<bool>& abandon, Horloge horloge,
                  std::chrono::steady_clock::time_point debut, Resultat& resultat) const;
     void compteTenues(const std::array<CarteSet, 4>& mains, Resultat& resultat) const;

@@ -108,3 +108,20 @@ void PlateformeVirtuelle::erreur(const std::string& texte) {
     boites.push_back({"erreur", texte, ""});
     if (pendantLaBoite) pendantLaBoite(boites.back());
 }
+
+void PlateformeVirtuelle::enArrierePlan(std::function<void()> travail, std::function<void()> fini) {
+    if (!differeLesTravaux) {
+        Plateforme::enArrierePlan(std::move(travail), std::move(fini));
+        return;
+    }
+    travaux_.emplace_back(std::move(travail), std::move(fini));
+}
+
+void PlateformeVirtuelle::finitLesTravaux() {
+    while (!travaux_.empty()) {
+        auto [travail, fini] = std::move(travaux_.front());
+        travaux_.pop_front();
+        travail();
+        fini();
+    }
+}

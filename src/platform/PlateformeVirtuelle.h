@@ -26,6 +26,14 @@ public:
     std::unique_ptr<Minuterie> creeMinuterie(std::function<void()> action) override;
     void traiteMessagesEnAttente() override { ++messagesTraites; }
     void attend(int millisecondes) override { avance(millisecondes); }
+    // At once, unless the work is held back (below).
+    void enArrierePlan(std::function<void()> travail, std::function<void()> fini) override;
+    // Holds the background work back until `finitLesTravaux`, as a slow machine would: the
+    // tests see what waits for it meanwhile.
+    bool differeLesTravaux = false;
+    std::size_t travauxEnAttente() const { return travaux_.size(); }
+    // Runs the work held back, in order, each followed by its ending.
+    void finitLesTravaux();
     std::chrono::steady_clock::time_point maintenant() const override { return origine_ + horloge_; }
     std::tm heureLocale() const override { return heureLocale_; }
     std::string nomDUtilisateur() const override { return nomDUtilisateur_; }
@@ -59,4 +67,5 @@ private:
     std::chrono::steady_clock::time_point origine_{};
     std::chrono::milliseconds horloge_{0};
     std::vector<MinuterieVirtuelle*> minuteries_;
+    std::deque<std::pair<std::function<void()>, std::function<void()>>> travaux_;
 };

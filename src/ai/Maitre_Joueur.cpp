@@ -18,6 +18,8 @@ enum IdTexte {
     ID_ECHANTILLONS = 3843,
     ID_VALEUR_CARTE = 3844,
     ID_VOTES = 3845,
+    ID_ECHANTILLONS_QUI_VOTENT = 3902,
+    ID_CROYANCES = 3903,
 };
 
 constexpr unsigned BITS_TABLE = 19;
@@ -84,6 +86,7 @@ const Carte& Maitre_Joueur::montre(const Maitre_Reflexion& reflexion, const Mait
     if (resultat.arretDeSecurite) ++arretsDeSecurite_;
     analyse_->videProjections();
     if (resultat.parVote) {
+        analyse_->ajouteLigne(formate(ID_ECHANTILLONS_QUI_VOTENT, resultat.echantillons));
         for (const Carte& carte : jouables)
             analyse_->ajouteLigne(formate(ID_VOTES, carte.getNom(), resultat.votes[carte.getTag()], resultat.echantillons));
     } else {
@@ -100,7 +103,9 @@ const Carte& Maitre_Joueur::montre(const Maitre_Reflexion& reflexion, const Mait
             for (const int valeur : resultat.valeurs[tag]) serie.push_back({double(valeur * multiplicateur), 1.0, ""});
         }
     }
-    if (resultat.echantillons > 0) montreCroyances(resultat.tenues, resultat.echantillons);
+    if (resultat.echantillons == 0) return choix;
+    analyse_->ajouteLigne(texte(ID_CROYANCES));
+    montreCroyances(resultat.tenues, resultat.echantillons);
     return choix;
 }
 

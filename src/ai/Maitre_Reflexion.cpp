@@ -1,5 +1,7 @@
 #include "ai/Maitre_Reflexion.h"
 
+#include <algorithm>
+
 #include "ai/AI_ChoixCarte.h"
 #include "ai/AI_ProbaSimplifiee.h"
 #include "ai/AnalyseJoueur.h"
@@ -79,9 +81,12 @@ void Maitre_Reflexion::parVote(KnuthRandom& aleatoire, const std::atomic<bool>& 
     // The engine writes its own reasoning: into a scratch analysis, not the one shown.
     AnalyseJoueur brouillon;
     const AI_ChoixCarte moteur(moi_, NIVEAU_DES_VOTES, departAtoutPlusHaut_);
+    // A vote cannot be stopped once begun: the safety stop allows for the longest one so far.
+    std::chrono::steady_clock::duration plusLongVote{};
     while (resultat.echantillons < VOTES_MAX && resultat.travail + TRAVAIL_D_UN_VOTE <= TRAVAIL_PAR_DECISION) {
         if (abandon.load(std::memory_order_relaxed)) return;
-        if (horloge() - debut > std::chrono::milliseconds(ARRET_DE_SECURITE_MS)) {
+        const auto avantLeVote = horloge();
+        if (avantLeVote - debut + plusLongVote > std::chrono::milliseconds(ARRET_DE_SECURITE_MS)) {
             resultat.arretDeSecurite = true;
             break;
         }
@@ -91,6 +96,7 @@ void Maitre_Reflexion::parVote(KnuthRandom& aleatoire, const std::atomic<bool>& 
         probas.metAJour(partie_);
         const Carte* carte = moteur.choisit(partie_, joueurDoitChoisirAtout_, mains[moi_], probas, aleatoire, brouillon);
         if (carte) ++resultat.votes[carte->getTag()];
+        plusLongVote = std::max(plusLongVote, horloge() - avantLeVote);
         compteTenues(mains, resultat);
         ++resultat.echantillons;
         resultat.travail += TRAVAIL_D_UN_VOTE;

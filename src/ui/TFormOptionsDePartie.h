@@ -4,6 +4,7 @@
 
 #include "rules/OptionsDePartie.h"
 
+class QLabel;
 class QPushButton;
 class RadioGroup;
 
@@ -21,5 +22,7 @@ public:
     RadioGroup* const RadioGroupTypeChibre;
     RadioGroup* const RadioGroupTypePartie;
     RadioGroup* const RadioGroupNivau;
+    // Which levels know the hidden cards and which plays without them.
+    QLabel* const LabelQuiVoitLesCartes;
     QPushButton* const ButtonOk;
 };

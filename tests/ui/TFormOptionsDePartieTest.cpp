@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <string>
@@ -47,7 +48,7 @@ TEST(TFormOptionsDePartie, ShowsTheRecordAndKeepsItWhenClosedUnchanged) {
 
     EXPECT_EQ(variantes, descriptionsDesVariantes());
     EXPECT_EQ(variantes.value(0), QString("Suisse romand (Trefle x1, Carreau x1, Pique x1, Coeur x1)"));
-    EXPECT_EQ(niveaux, (QStringList{"Débutant ", "Avancé ", "Expert "}));
+    EXPECT_EQ(niveaux, (QStringList{"Débutant ", "Avancé ", "Expert ", "Maître "}));
     EXPECT_EQ(variante, 2);
     EXPECT_EQ(typePartie, OptionsDePartie::Concours);
     EXPECT_EQ(niveau, 0);
@@ -67,6 +68,16 @@ TEST(TFormOptionsDePartie, StoresTheChoiceMadeInTheDialog) {
     EXPECT_EQ(choisies.getTypePartie(), OptionsDePartie::Concours);
     EXPECT_EQ(choisies.getNiveau(), OptionsDePartie::NIVEAU_AVANCE);
     EXPECT_EQ(choisies.getConnection(), OptionsDePartie::Local);
+
+    // The master is the fourth choice; the dialog says it plays without the hidden cards.
+    QString phrase;
+    quandModalOuvert<TFormOptionsDePartie>([&](TFormOptionsDePartie& d) {
+        phrase = d.LabelQuiVoitLesCartes->text();
+        d.RadioGroupNivau->bouton(3)->click();
+        d.ButtonOk->click();
+    });
+    EXPECT_EQ(TFormOptionsDePartie::choisit(nullptr, OptionsDePartie()).getNiveau(), OptionsDePartie::NIVEAU_MAITRE);
+    EXPECT_TRUE(phrase.contains("Maître ne les voit pas")) << phrase.toStdString();
 }
 
 // The same dialog serves every new game, possibly after the language changed.

@@ -104,13 +104,15 @@ int Server::choisitEquipes() {
 
 void Server::arrete() {
     minuterie_->arrete();
+    // The listening end first: a carrier that tells its clients why they leave says the game
+    // ended rather than that each was sent away.
+    ecoute_->ferme();
     for (auto& connexion : liens_) {
         connexion->fermee = true;
         connexion->lien->ferme();
         fermees_.push_back(std::move(connexion));
     }
     liens_.clear();
-    ecoute_->ferme();
     jetteLesFermees();
 }
 

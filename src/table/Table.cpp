@@ -111,23 +111,23 @@ void Table::commencePartie(ModeDemarrage mode, OptionsDePartie::Connection conne
 }
 
 void Table::creeTransport(OptionsDePartie::Connection connection, const std::string& texte) {
+    const auto creeClient = [&](const FabriqueDeTransports::Client& fabrique) {
+        TW_ASSERT(client_ == NULL, "Table");
+        if (!fabrique) throw Exception(::texte(ID_RESEAU_PAS_DISPONIBLE));
+        client_ = fabrique(listeDesEvenements_);
+        client_->connecte(texte);
+    };
+    const auto creeServeur = [&](const FabriqueDeTransports::Serveur& fabrique) {
+        TW_ASSERT(server_ == NULL, "Table");
+        if (!fabrique) throw Exception(::texte(ID_RESEAU_PAS_DISPONIBLE));
+        server_ = fabrique(listeDesEvenements_, optionsDePartie_);
+    };
     switch (connection) {
-        case OptionsDePartie::ClientTCP:
-            TW_ASSERT(client_ == NULL, "Table");
-            if (!transports_.client) throw Exception(::texte(ID_RESEAU_PAS_DISPONIBLE));
-            client_ = transports_.client(listeDesEvenements_);
-            client_->connecte(texte);
-            return;
-        case OptionsDePartie::ServeurTCP:
-            TW_ASSERT(server_ == NULL, "Table");
-            if (!transports_.serveur) throw Exception(::texte(ID_RESEAU_PAS_DISPONIBLE));
-            server_ = transports_.serveur(listeDesEvenements_, optionsDePartie_);
-            return;
-        case OptionsDePartie::ClientDirectPlay:
-        case OptionsDePartie::ServeurDirectPlay:
-            throw Exception(::texte(ID_RESEAU_PAS_DISPONIBLE));
-        default:
-            return;
+        case OptionsDePartie::ClientTCP: creeClient(transports_.client); return;
+        case OptionsDePartie::ServeurTCP: creeServeur(transports_.serveur); return;
+        case OptionsDePartie::ClientDirectPlay: creeClient(transports_.clientSession); return;
+        case OptionsDePartie::ServeurDirectPlay: creeServeur(transports_.serveurSession); return;
+        default: return;
     }
 }
 

@@ -37,6 +37,12 @@ public:
 // How the table gets its transports: the program installs the makers of the network layer it
 // links (the table lies below that layer and cannot name it).
 struct FabriqueDeTransports {
-    std::function<std::unique_ptr<TransportServeur>(ListeDesEvenements&, const OptionsDePartie&)> serveur;
-    std::function<std::unique_ptr<TransportClient>(ListeDesEvenements&)> client;
+    using Serveur = std::function<std::unique_ptr<TransportServeur>(ListeDesEvenements&, const OptionsDePartie&)>;
+    using Client = std::function<std::unique_ptr<TransportClient>(ListeDesEvenements&)>;
+    // Over TCP.
+    Serveur serveur;
+    Client client;
+    // Over the session of the local network that this computer hosts or joined.
+    Serveur serveurSession{};
+    Client clientSession{};
 };

@@ -34,6 +34,9 @@ bool DPConnect::hebergeSession(const std::string& nom, std::uint16_t port, erreu
         erreurDeSession::signale(siEchec, static_cast<unsigned>(session_.erreurSysteme()));
         return false;
     }
+    // Clients come in once the server's window opens: one let in while the game's options are
+    // still being chosen would register with nobody.
+    session_.rendDisponible(false);
     nomSession_ = session_.nom();
     return true;
 }
@@ -45,7 +48,8 @@ bool DPConnect::heberge(const std::string& nomJoueur, std::uint16_t port) {
 int DPConnect::chercheEtRejoint() {
     const int resultat = fenetre_->cherche();
     if (resultat == 1) {
-        nomSession_ = fenetre_->sessionChoisie().nom;
+        rejointe_ = fenetre_->sessionChoisie();
+        nomSession_ = rejointe_.nom;
         return 1;
     }
     session_.ferme();
@@ -66,6 +70,7 @@ DPConnect::Lancement DPConnect::lanceParLobby(const QString& argument) {
         session_.ferme();
         return Echec;
     }
+    rejointe_ = session;
     nomSession_ = lancement->nomSession;
     return Rejoint;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "net/ErreurDeSession.h"
+#include "net/ListeDesSessions.h"
 #include "net/MessageDeDecouverte.h"
 #include "net/qt/ChercheurDeSessions.h"
 #include "net/qt/SessionEnet.h"
@@ -39,6 +40,8 @@ public:
     SessionEnet& session() { return session_; }
     ChercheurDeSessions& chercheur() { return chercheur_; }
     const std::string& nomSession() const { return nomSession_; }
+    // The session joined last: its host's address and port.
+    const SessionTrouvee& rejointe() const { return rejointe_; }
 
 private:
     bool hebergeSession(const std::string& nom, std::uint16_t port, erreurDeSession::Texte siEchec);
@@ -48,4 +51,5 @@ private:
     ChercheurDeSessions chercheur_;
     std::unique_ptr<TFormDPClientConnect> fenetre_;
     std::string nomSession_;
+    SessionTrouvee rejointe_;
 };

@@ -19,6 +19,8 @@
 #include "net/CompositionDesEquipes.h"
 #include "net/FenetresReseau.h"
 #include "net/qt/ClientSocket.h"
+#include "net/qt/DPClient.h"
+#include "net/qt/DPServer.h"
 #include "net/qt/ServerSocket.h"
 #include "ui/DPConnect.h"
 #include "ui/Echelle.h"
@@ -415,7 +417,14 @@ void TFormJeuDeCartes::nouvelleTable() {
         {[this](ListeDesEvenements& liste, const OptionsDePartie& options) {
              return std::make_unique<ServerSocket>(liste, options, *fenetresReseau_);
          },
-         [this](ListeDesEvenements& liste) { return std::make_unique<ClientSocket>(liste, *fenetresReseau_); }});
+         [this](ListeDesEvenements& liste) { return std::make_unique<ClientSocket>(liste, *fenetresReseau_); },
+         [this](ListeDesEvenements& liste, const OptionsDePartie& options) {
+             return std::make_unique<DPServer>(dpConnect().session(), liste, options, *fenetresReseau_);
+         },
+         [this](ListeDesEvenements& liste) {
+             return std::make_unique<DPClient>(dpConnect().session(), dpConnect().rejointe().port, liste,
+                                               *fenetresReseau_);
+         }});
     vueTable_->setTable(table_.get());
 }
 
@@ -528,7 +537,8 @@ void TFormJeuDeCartes::commenceClientDirectPlay() {
     nomFichierSauve_.clear();
     nouvelleTable();
     menusReseau();
-    demarreReseau(OptionsDePartie::ClientDirectPlay, "");
+    // The session is joined already; the host's address only names it in a failure's message.
+    demarreReseau(OptionsDePartie::ClientDirectPlay, dpConnect().rejointe().hote);
     quitteSessionSansPartie();
 }
 

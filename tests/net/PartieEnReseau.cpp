@@ -49,34 +49,34 @@ PartieEnReseau::PartieEnReseau(int nbClients, unsigned graine, Porteur porteur)
     options.setNiveau(0);
     hote->table.setOptionsDePartie(options);
     Poste* poste = hote.get();
-    hote->table.setTransports({[this, poste](ListeDesEvenements& liste, const OptionsDePartie& optionsDePartie) {
-                                   auto server = std::make_unique<Server>(porteur_.ecoute(), 0, liste,
-                                                                          optionsDePartie, *poste);
-                                   poste->server = server.get();
-                                   return server;
-                               },
-                               {}});
+    const FabriqueDeTransports::Serveur serveur = [this, poste](ListeDesEvenements& liste,
+                                                                const OptionsDePartie& optionsDePartie) {
+        auto server = std::make_unique<Server>(porteur_.ecoute(), 0, liste, optionsDePartie, *poste);
+        poste->server = server.get();
+        return server;
+    };
+    hote->table.setTransports({serveur, {}, serveur, {}});
     hote->compose = [this](CompositionDesEquipes& composition) { return composeEnOrdre(composition); };
     for (int i = 0; i < nbClients; ++i) {
         clients.push_back(std::make_unique<Poste>(joueurOrdinateur(std::string("C").append(std::to_string(i + 1)), 100 + i)));
         Poste* client = clients.back().get();
-        client->table.setTransports({{}, [this, client](ListeDesEvenements& liste) {
-                                         auto transport = std::make_unique<Client>(porteur_.lien(),
-                                                                                   hote->server->port(), liste, *client);
-                                         client->client = transport.get();
-                                         return transport;
-                                     }});
+        const FabriqueDeTransports::Client transport = [this, client](ListeDesEvenements& liste) {
+            auto transport = std::make_unique<Client>(porteur_.lien(), hote->server->port(), liste, *client);
+            client->client = transport.get();
+            return transport;
+        };
+        client->table.setTransports({{}, transport, {}, transport});
     }
 }
 
 PartieEnReseau::~PartieEnReseau() { enregistreFabrique(OptionsDuJoueur::AI, fabriquePrecedente_); }
 
 void PartieEnReseau::demarre() {
-    hote->table.commencePartie(Table::NouvellePartie, OptionsDePartie::ServeurTCP, "");
+    hote->table.commencePartie(Table::NouvellePartie, porteur_.connectionHote, "");
 }
 
 int PartieEnReseau::composeEnOrdre(CompositionDesEquipes& composition) {
-    for (auto& client : clients) client->table.commencePartie(Table::NouvellePartie, OptionsDePartie::ClientTCP, "127.0.0.1");
+    for (auto& client : clients) client->table.commencePartie(Table::NouvellePartie, porteur_.connectionClient, "127.0.0.1");
     for (int garde = 0; garde < 5000 && hote->server->nbJoueurs() < static_cast<int>(clients.size()) + autresInscriptions; ++garde)
         avance(1);
     const std::array<std::string, 4> ordinateurs{"Alphonse", "Gertrude"};

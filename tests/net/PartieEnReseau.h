@@ -47,6 +47,9 @@ struct Porteur {
     std::function<std::unique_ptr<Ecoute>()> ecoute;
     std::function<std::unique_ptr<LienSortant>()> lien;
     std::function<void()> pompe;
+    // The modes the tables start in; the session's are built by the same makers.
+    OptionsDePartie::Connection connectionHote = OptionsDePartie::ServeurTCP;
+    OptionsDePartie::Connection connectionClient = OptionsDePartie::ClientTCP;
 };
 
 // A host and its clients, every player a computer player of level 0.

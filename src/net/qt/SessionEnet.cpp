@@ -113,6 +113,7 @@ void SessionEnet::ferme() {
     enet_host_destroy(hote_);
     hote_ = nullptr;
     estHote_ = false;
+    disponible_ = true;
     rejointe_ = false;
     nom_.clear();
 }
@@ -146,6 +147,24 @@ void SessionEnet::renvoie(Participant participant) {
     pairs_.erase(it);
 }
 
+std::vector<SessionEnet::Participant> SessionEnet::participants() const {
+    std::vector<Participant> presents;
+    for (const auto& [participant, pair] : pairs_)
+        if (pair->state == ENET_PEER_STATE_CONNECTED) presents.push_back(participant);
+    return presents;
+}
+
+bool SessionEnet::estPresent(Participant participant) const {
+    const auto it = pairs_.find(participant);
+    return it != pairs_.end() && it->second->state == ENET_PEER_STATE_CONNECTED;
+}
+
+bool SessionEnet::aDesEnvoisEnCours() const {
+    for (const auto& [participant, pair] : pairs_)
+        if (!enet_list_empty(&pair->outgoingCommands) || !enet_list_empty(&pair->sentReliableCommands)) return true;
+    return false;
+}
+
 void SessionEnet::perdDesDatagrammes(double part, std::uint32_t graine) {
     partPerdue_ = part;
     tirage_.seed(graine);
@@ -158,7 +177,7 @@ int SessionEnet::intercepte(ENetHost*, ENetEvent*) {
 bool SessionEnet::intercepteDatagramme() {
     const std::string datagramme(reinterpret_cast<const char*>(hote_->receivedData), hote_->receivedDataLength);
     if (decouverte::estRequete(datagramme)) {
-        if (!estHote_) return true;
+        if (!estHote_ || !disponible_) return true;
         const std::string reponse = decouverte::reponse({instance_, port(), nom_});
         ENetBuffer tampon;
         tampon.data = const_cast<char*>(reponse.data());
@@ -175,6 +194,10 @@ void SessionEnet::traite(const ENetEvent& evenement, std::vector<Evenement>& aSi
     ENetPeer* pair = evenement.peer;
     switch (evenement.type) {
         case ENET_EVENT_TYPE_CONNECT: {
+            if (estHote_ && !disponible_) {
+                enet_peer_disconnect_now(pair, RAISON_RENVOI);
+                return;
+            }
             if (estHote_) {
                 const Participant participant = prochain_++;
                 pair->data = reinterpret_cast<void*>(std::uintptr_t(participant));

@@ -9,6 +9,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 class QSocketNotifier;
 struct _ENetHost;
@@ -54,6 +55,18 @@ public:
     bool envoieATous(const std::string& octets);
     // Host: removes a client, which is told so.
     void renvoie(Participant participant);
+    // Host: whether the session answers the discovery queries and lets new clients in (it does
+    // once hosted). A client let in while nobody on this computer listens to the session would
+    // talk to nobody: it is refused, and told so as a removed client.
+    void rendDisponible(bool oui) { disponible_ = oui; }
+    bool estDisponible() const { return disponible_; }
+    // The peers connected now, in order of arrival.
+    std::vector<Participant> participants() const;
+    bool estPresent(Participant participant) const;
+    // Something sent is not acknowledged yet by the participant it went to: lost on the way and
+    // due again, or not yet answered. Who must know that everything sent has arrived waits on
+    // the event loop until this is false.
+    bool aDesEnvoisEnCours() const;
 
     bool estOuverte() const { return hote_ != nullptr; }
     bool estHote() const { return estHote_; }
@@ -88,6 +101,7 @@ private:
     std::map<Participant, _ENetPeer*> pairs_;
     Participant prochain_ = 1;
     bool estHote_ = false;
+    bool disponible_ = true;
     // A client reached its host (or a host got its first client).
     bool rejointe_ = false;
     std::string nom_;

@@ -168,3 +168,26 @@ TEST(SessionEnet, EveryMessageArrivesInOrderWhenFivePercentOfTheDatagramsAreLost
     EXPECT_EQ(releveClient.recus.begin()->second, envoyes);
     EXPECT_GT(hote.nbDatagrammesPerdus() + client.nbDatagrammesPerdus(), 10u);
 }
+
+TEST(SessionEnet, AnUnavailableHostAnswersNoQueryAndSendsJoinersAway) {
+    SessionEnet hote, client;
+    Releve releveHote(hote), releveClient(client);
+    ASSERT_TRUE(hote.heberge("Trumpwise ferme", 0));
+    hote.rendDisponible(false);
+    ChercheurDeSessions chercheur({{QHostAddress(QHostAddress::LocalHost), hote.port()}}, 20);
+    bool fini = false;
+    QObject::connect(&chercheur, &ChercheurDeSessions::termine, [&] { fini = true; });
+    ASSERT_TRUE(chercheur.cherche());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fini; }, PATIENCE_MS));
+    EXPECT_TRUE(chercheur.sessions().estVide());
+
+    ASSERT_TRUE(client.rejoint("127.0.0.1", hote.port()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !releveClient.departs.empty() || releveClient.echecs > 0; }, PATIENCE_MS));
+    EXPECT_TRUE(releveHote.arrivees.empty());
+    EXPECT_TRUE(hote.participants().empty());
+
+    hote.rendDisponible(true);
+    ASSERT_TRUE(client.rejoint("127.0.0.1", hote.port()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return releveHote.arrivees.size() == 1; }, PATIENCE_MS));
+    EXPECT_EQ(hote.participants(), releveHote.arrivees);
+}

@@ -170,10 +170,12 @@ void VuePanelJoueur::detruitControles() {
     boutonsAtout_.clear();
     delete boutonChibre_;
     boutonChibre_ = nullptr;
-    delete pages_;
-    pages_ = nullptr;
+    // In a network game the information list is a page of the tab widget: freed first, it leaves
+    // its tab, so freeing the tab widget does not free it again.
     delete information_;
     information_ = nullptr;
+    delete pages_;
+    pages_ = nullptr;
     chat_ = nullptr;
     ligneChat_ = nullptr;
     pageChat_ = nullptr;

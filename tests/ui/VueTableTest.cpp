@@ -5,12 +5,15 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
 #include "players/Joueur.h"
 #include "events/Statistiques.h"
 #include "table/Table.h"
+#include "rules/TypeDePartiesPossibles.h"
+#include "rules/OptionsDuJoueur.h"
 #include "models/TasCentral.h"
 #include "ui/ConseilFlottant.h"
 #include "ui/PlateformeQt.h"
@@ -250,6 +253,24 @@ TEST_F(VueTableTest, LeConseilDUnBoutonDAtoutNeCouvreAucunBouton) {
         QApplication::sendEvent(trefle, &depart);
         EXPECT_FALSE(conseil->isVisible());
     }
+}
+
+// A network game's panel keeps its information list inside the tab widget with the chat page;
+// binding the view to the next game's panel (a new game after a network game) must not free that
+// list twice.
+TEST(VuePanelJoueurEnReseau, SeRelieAUnAutrePanelSansLibererDeuxFoisSaListe) {
+    const TypeDePartie& type = TypeDePartiesPossibles::commune()[0];
+    PanelDeJoueur reseau("Anne", 0, OptionsDuJoueur::Humain, false, nullptr, type, true);
+    PanelDeJoueur local("Anne", 0, OptionsDuJoueur::Humain, false, nullptr, type, false);
+    VuePanelJoueur vue;
+    vue.lie(&reseau);
+    ASSERT_NE(vue.findChild<QTabWidget*>(), nullptr);
+    vue.lie(&local);
+    EXPECT_EQ(vue.findChild<QTabWidget*>(), nullptr);
+    EXPECT_EQ(vue.findChildren<QPlainTextEdit*>().size(), 1);
+    vue.lie(&reseau);
+    vue.delie();
+    EXPECT_TRUE(vue.findChildren<QPlainTextEdit*>().isEmpty());
 }
 
 TEST(VueTasCentral, LesCartesSePlacentVersLeurSiege) {

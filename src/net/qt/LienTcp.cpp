@@ -12,6 +12,7 @@ LienTcp::LienTcp(QTcpSocket* socket) : socket_(socket), ouvert_(true) {
 }
 
 LienTcp::~LienTcp() {
+    *vivant_ = false;
     QObject::disconnect(socket_, nullptr, nullptr, nullptr);
     socket_->abort();
     socket_->deleteLater();
@@ -48,7 +49,19 @@ void LienTcp::signaleErreur(const std::string& message) {
 
 void LienTcp::envoie(const std::string& octets) {
     if (!ouvert_) return;
+    if (socket_->bytesToWrite() + static_cast<qint64>(octets.size()) > ATTENTE_MAXIMALE) {
+        abandonne();
+        return;
+    }
     socket_->write(octets.data(), static_cast<qint64>(octets.size()));
+}
+
+void LienTcp::abandonne() {
+    ferme();
+    // Reported as the peer's closing, but never from inside envoie().
+    QTimer::singleShot(0, socket_, [this, vivant = vivant_] {
+        if (*vivant && observateur_) observateur_->lienFerme(*this);
+    });
 }
 
 void LienTcp::ferme() {
@@ -65,7 +78,9 @@ void LienTcp::connecte(const std::string& adresse, std::uint16_t port) {
     // An IP number in dotted form, as typed; no name is looked up.
     QHostAddress hote;
     if (!hote.setAddress(QString::fromStdString(adresse)) || hote.protocol() != QAbstractSocket::IPv4Protocol) {
-        QTimer::singleShot(0, socket_, [this, adresse] { signaleErreur("'" + adresse + "' is not an IP number"); });
+        QTimer::singleShot(0, socket_, [this, adresse, vivant = vivant_] {
+            if (*vivant) signaleErreur("'" + adresse + "' is not an IP number");
+        });
         return;
     }
     socket_->connectToHost(hote, port);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "net/Lien.h"
@@ -7,10 +8,15 @@
 class QTcpSocket;
 
 // A link over one TCP connection, its socket's signals delivered on the main thread. Writes are
-// queued by the socket and never wait. The socket goes with deleteLater, so a link may be dropped
-// from any of its own reports.
+// queued by the socket and never wait; a peer that leaves more than ATTENTE_MAXIMALE bytes unread
+// is given up as closed, so it cannot make this program hold its messages without end. The socket
+// goes with deleteLater, so a link may be dropped from any of its own reports.
 class LienTcp : public LienSortant {
 public:
+    // A whole game's events are a few tens of kilobytes: this much waiting means the peer is gone
+    // or reads nothing on purpose.
+    static constexpr std::int64_t ATTENTE_MAXIMALE = 4 * 1024 * 1024;
+
     // An outgoing link, not connected yet.
     LienTcp();
     // A link the listening socket accepted; it takes the socket.
@@ -29,7 +35,11 @@ public:
 private:
     void relie();
     void signaleErreur(const std::string& message);
+    void abandonne();
 
     QTcpSocket* socket_;
     bool ouvert_ = false;
+    // Reports deferred to the event loop check it: the link may be gone by then while its socket
+    // still waits for deleteLater.
+    std::shared_ptr<bool> vivant_ = std::make_shared<bool>(true);
 };

@@ -13,6 +13,7 @@
 
 #include "net/PartieEnReseau.h"
 #include "net/qt/DPServer.h"
+#include "net/qt/EcouteSession.h"
 #include "net/qt/LienSession.h"
 #include "net/qt/SessionEnet.h"
 #include "platform/Exception.h"
@@ -170,4 +171,61 @@ TEST(PartieSession, AHostThatCannotListenOnBothCarriersListensOnNeither) {
     EXPECT_FALSE(portPris->estOuverte());
     EXPECT_TRUE(sessions.hote.estOuverte());
     EXPECT_FALSE(sessions.hote.estDisponible());
+}
+
+namespace {
+
+// What a link reported, in order.
+struct Observateur : Lien::Observateur {
+    void lienEtabli(Lien&) override { ++etablis; }
+    void recoit(Lien&, const std::string& octets) override { recus.push_back(octets); }
+    void lienFerme(Lien&) override { ++fermes; }
+    void erreurDeLien(Lien&, const std::string& message) override { erreurs.push_back(message); }
+    int etablis = 0;
+    std::vector<std::string> recus;
+    int fermes = 0;
+    std::vector<std::string> erreurs;
+};
+
+struct Ecoutant : Ecoute::Observateur {
+    void nouveauLien(std::unique_ptr<Lien> lien) override { liens.push_back(std::move(lien)); }
+    std::vector<std::unique_ptr<Lien>> liens;
+};
+
+}  // namespace
+
+// A send the session refuses is shown in the session error box once the caller returned; a
+// client link with no session joined fails with the session's text.
+TEST(PartieSession, AFailedSendAndAJoinWithoutSessionAreShownInTheSessionsWords) {
+    PlateformeFactice plateforme;
+    Sessions sessions;
+    EcouteSession ecoute(sessions.hote);
+    Ecoutant ecoutant;
+    ecoute.setObservateur(&ecoutant);
+    ecoute.ouvre(0);
+    SessionEnet session;
+    ASSERT_TRUE(session.rejoint("127.0.0.1", sessions.hote.port()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !session.participants().empty() && !ecoutant.liens.empty(); }, PATIENCE_MS));
+    LienSession lien(session);
+    Observateur observateur;
+    lien.setObservateur(&observateur);
+    lien.connecte("", 0);
+    EXPECT_EQ(observateur.etablis, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return observateur.etablis == 1; }, PATIENCE_MS));
+
+    lien.envoie(std::string(SessionEnet::TAILLE_MESSAGE_MAXI + 1, 'x'));
+    EXPECT_TRUE(plateforme.boites.empty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !plateforme.boites.empty(); }, PATIENCE_MS));
+    EXPECT_EQ(plateforme.boites[0].titre, "Trumpwise DirectPlay connection Error");
+    EXPECT_EQ(plateforme.boites[0].texte, "Failed Sending Data");
+    EXPECT_TRUE(lien.estOuvert());
+
+    SessionEnet seule;
+    LienSession sansHote(seule);
+    Observateur refuse;
+    sansHote.setObservateur(&refuse);
+    sansHote.connecte("", 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !refuse.erreurs.empty(); }, PATIENCE_MS));
+    EXPECT_EQ(refuse.erreurs, std::vector<std::string>{"Failed Connecting to Host"});
+    EXPECT_FALSE(sansHote.estOuvert());
 }

@@ -8,6 +8,7 @@
 #include "players/Joueur.h"
 #include "models/PanelDeCartesRamassees.h"
 #include "table/Table.h"
+#include "ui/CoachDeLaDonne.h"
 #include "ui/PlateformeQt.h"
 #include "ui/Texte.h"
 #include "models/HistoriqueDesDonnes.h"
@@ -27,7 +28,14 @@ enum IdTexte {
     ID_DERNIER_PLI = 3954,
     ID_MAINS_DE_LA_DONNE = 3955,
     ID_POINTS_DE_LA_DONNE = 3956,
+    ID_DONNE_ET_JEU_PARFAIT = 3966,
+    ID_JEU_PARFAIT_NON_CALCULE = 3967,
 };
+
+// All nine tricks played: a game that ended in the middle of a deal has nothing to solve.
+bool estEntiere(const HistoriqueDesDonnes::Donne& donne) {
+    return donne.plis.size() == 9 && donne.plis.back().gagnant >= 0;
+}
 
 // Where the table stands between two deals or after the game, when the deal that ended is over.
 bool estEntreLesDonnes(int etat) {
@@ -84,6 +92,8 @@ VueTable::VueTable(QWidget* parent) : QWidget(parent), feutre_(trameDuFeutre()) 
     tas_->hide();
     mains_ = new VueMainsDeLaDonne(this);
     mains_->hide();
+    coach_ = new CoachDeLaDonne(this);
+    connect(coach_, &CoachDeLaDonne::evaluee, this, &VueTable::suitMainsDeLaDonne);
     connect(tas_, &VueTasCentral::pliCache, this, &VueTable::suitMainsDeLaDonne);
 }
 
@@ -97,6 +107,7 @@ void VueTable::setTable(Table* table) {
     }
     table_ = table;
     historiqueLu_ = {0, -1};
+    coach_->oublie();
     tas_->setModele(table ? &table->tasCentral() : nullptr);
     for (int equipe = 0; equipe < 2; ++equipe) {
         ramassees_[equipe]->setModele(table ? &table->panelRamassees(equipe) : nullptr);
@@ -167,11 +178,19 @@ void VueTable::suitMainsDeLaDonne() {
         // A game that ended in the middle of its deal leaves the cards not played in the hands.
         if (Joueur* joueur = table_->getJoueur(siege); derniere && joueur)
             for (const Carte& carte : joueur->panel().cartes()) main.cartes.insert(carte);
+        const int equipe = siege::equipe(siege);
         if (rang % 2 == 0)
-            main.points = qtexte(formate(ID_POINTS_DE_LA_DONNE, (*donne->points)[siege::equipe(siege)]));
+            main.points = qtexte(formate(ID_POINTS_DE_LA_DONNE, donne->pointsCartes[equipe],
+                                         (*donne->points)[equipe] - donne->pointsCartes[equipe]));
     }
     const int numero = static_cast<int>(donne - donnes.data()) + 1;
-    mains_->montre(qtexte(formate(ID_MAINS_DE_LA_DONNE, numero)), mains);
+    if (estEntiere(*donne)) coach_->evalue(numero, *donne);
+    std::string titre = formate(ID_MAINS_DE_LA_DONNE, numero);
+    if (const auto parfaits = coach_->resultat(numero))
+        titre = formate(ID_DONNE_ET_JEU_PARFAIT, numero, (*parfaits)[0], (*parfaits)[1]);
+    else if (coach_->etat(numero) == CoachDeLaDonne::Etat::Abandonne)
+        titre = formate(ID_JEU_PARFAIT_NON_CALCULE, numero);
+    mains_->montre(qtexte(titre), mains);
 }
 
 void VueTable::setConfirmationAutomatique(bool active) {

@@ -13,6 +13,7 @@ class QLabel;
 class Table;
 class VueCartesRamassees;
 class VueMainsDeLaDonne;
+class CoachDeLaDonne;
 class VuePanelJoueur;
 class VueTasCentral;
 
@@ -47,6 +48,7 @@ public:
     VueTasCentral* vueTas() const { return tas_; }
     VueCartesRamassees* vueRamassees(int equipe) const { return ramassees_[equipe & 1]; }
     VueMainsDeLaDonne* vueMains() const { return mains_; }
+    CoachDeLaDonne* coach() const { return coach_; }
     QLabel* labelEtat() const { return labelEtat_; }
     QLabel* labelHistorique(int i) const { return historique_[i]; }
     const Echelle& echelle() const { return echelle_; }
@@ -80,6 +82,7 @@ private:
     std::array<VuePanelJoueur*, 4> panels_{};
     std::array<VueCartesRamassees*, 2> ramassees_{};
     VueMainsDeLaDonne* mains_;
+    CoachDeLaDonne* coach_;
     HistoriqueDesDonnes donnes_;
     // What the history was read from: the record's length and the table's state.
     std::pair<std::size_t, int> historiqueLu_{0, -1};

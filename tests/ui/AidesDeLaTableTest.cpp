@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QTest>
+#include <QThreadPool>
 
 #include "platform/TableDesTextes.h"
 #include "support/PartieDeQuatreHumains.h"
+#include "ui/CoachDeLaDonne.h"
 #include "ui/Texte.h"
 #include "ui/VueCartesRamassees.h"
 #include "ui/VueMainsDeLaDonne.h"
@@ -80,7 +83,7 @@ TEST_F(AidesDeLaTableTest, TheHandsOfTheDealThatEndedWithEachTeamsPointsTillTheN
     VueMainsDeLaDonne* mains = vue_.vueMains();
     ASSERT_TRUE(mains->isVisible());
     EXPECT_FALSE(vue_.vueTas()->isVisible());
-    EXPECT_EQ(mains->texte(0), qtexte(formate(3955, 1)));
+    const HistoriqueDesDonnes::Donne& donne = *vue_.historique().derniereDonneTerminee();
     CarteSet toutes;
     for (int rang = 0; rang < 4; ++rang) {
         const int siege = VueMainsDeLaDonne::ORDRE_DES_SIEGES[rang];
@@ -88,7 +91,10 @@ TEST_F(AidesDeLaTableTest, TheHandsOfTheDealThatEndedWithEachTeamsPointsTillTheN
         EXPECT_EQ(main.nom, qtexte(partie_.table.nomDuJoueur(siege)));
         EXPECT_EQ(main.cartes.size(), 9u);
         for (const Carte& carte : main.cartes) toutes.insert(carte);
-        const QString points = rang % 2 ? QString() : qtexte(formate(3956, partie_.table.totalEquipe(siege % 2)));
+        const int equipe = siege % 2;
+        const int annonces = (*donne.points)[equipe] - donne.pointsCartes[equipe];
+        EXPECT_EQ(annonces + donne.pointsCartes[equipe], partie_.table.totalEquipe(equipe));
+        const QString points = rang % 2 ? QString() : qtexte(formate(3956, donne.pointsCartes[equipe], annonces));
         EXPECT_EQ(main.points, points) << "rank " << rang;
     }
     EXPECT_EQ(toutes.size(), 36u);
@@ -121,4 +127,53 @@ TEST_F(AidesDeLaTableTest, AutomaticConfirmationsGiveTheSameEventsAsTheClicks) {
     EXPECT_EQ(automatique.table.listeDesEvenements().enregistrement(), partie_.table.listeDesEvenements().enregistrement());
     EXPECT_LT(automatique.nbActions, clics - 30) << "the trick collections were clicked by the timers";
     vue.setTable(nullptr);
+}
+
+namespace {
+
+// Each seat holds a whole suit: whoever leads with the trump suit takes every trick.
+HistoriqueDesDonnes::Donne donneDesQuatreCouleurs(Atout atout, int premier) {
+    HistoriqueDesDonnes::Donne donne;
+    donne.atout = atout;
+    donne.multiplicateur = 2;
+    donne.choisiPar = premier;
+    HistoriqueDesDonnes::Pli pli;
+    pli.premier = premier;
+    donne.plis.push_back(pli);
+    for (unsigned tag = 0; tag < 36; ++tag) donne.cartesJouees[tag / 9].insert(Carte::parTag(tag));
+    return donne;
+}
+
+}  // namespace
+
+// The coach solves a deal with every hand open in a thread of its own and answers on the
+// window's thread; a deal past its budget, or not whole, is not solved.
+TEST(CoachDeLaDonne, PerfectPlayPointsOfEachTeamOrAGivenUpSolve) {
+    EXPECT_EQ(CoachDeLaDonne::pointsParfaits(donneDesQuatreCouleurs(Atout::Trefle, 0), CoachDeLaDonne::NOEUDS_MAX),
+              (CoachDeLaDonne::Points{514, 0}));
+    CoachDeLaDonne coach;
+    int evaluees = 0;
+    QObject::connect(&coach, &CoachDeLaDonne::evaluee, [&](int numero) { evaluees += numero; });
+    coach.evalue(7, donneDesQuatreCouleurs(Atout::Carreau, 1));
+    EXPECT_EQ(coach.etat(7), CoachDeLaDonne::Etat::EnCours);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return coach.etat(7) != CoachDeLaDonne::Etat::EnCours; }, 20000));
+    EXPECT_EQ(coach.resultat(7), (CoachDeLaDonne::Points{0, 514}));
+    EXPECT_EQ(evaluees, 7);
+    coach.evalue(7, donneDesQuatreCouleurs(Atout::Trefle, 0));
+    EXPECT_EQ(coach.etat(7), CoachDeLaDonne::Etat::Connu) << "a deal is solved once";
+
+    CoachDeLaDonne presse(nullptr, 10);
+    presse.evalue(1, donneDesQuatreCouleurs(Atout::Pique, 3));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return presse.etat(1) != CoachDeLaDonne::Etat::EnCours; }, 20000));
+    EXPECT_EQ(presse.etat(1), CoachDeLaDonne::Etat::Abandonne);
+    HistoriqueDesDonnes::Donne entamee = donneDesQuatreCouleurs(Atout::Trefle, 0);
+    entamee.cartesJouees[2] = CarteSet();
+    EXPECT_FALSE(CoachDeLaDonne::pointsParfaits(entamee, CoachDeLaDonne::NOEUDS_MAX).has_value());
+
+    // Another game: an answer still to come for the earlier one is dropped.
+    coach.evalue(2, donneDesQuatreCouleurs(Atout::Coeur, 3));
+    coach.oublie();
+    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(20000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(coach.etat(2), CoachDeLaDonne::Etat::Inconnu);
 }

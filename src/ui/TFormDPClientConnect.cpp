@@ -69,16 +69,20 @@ TFormDPClientConnect::TFormDPClientConnect(SessionEnet& session, ChercheurDeSess
 int TFormDPClientConnect::cherche() {
     joint_ = false;
     siEchec_ = erreurDeSession::CONNEXION;
+    if (!relanceLaRecherche()) {
+        erreurDeSession::signale(erreurDeSession::RECHERCHE);
+        return 0;
+    }
+    return exec();
+}
+
+bool TFormDPClientConnect::relanceLaRecherche() {
     ListBoxServers->clear();
     ListBoxServers->setEnabled(true);
     ButtonOk->setEnabled(true);
     BarreProgression->setRange(0, ChercheurDeSessions::NB_TENTATIVES);
     BarreProgression->setValue(0);
-    if (!chercheur_.cherche()) {
-        erreurDeSession::signale(erreurDeSession::RECHERCHE);
-        return 0;
-    }
-    return exec();
+    return chercheur_.cherche();
 }
 
 int TFormDPClientConnect::rejoint(const SessionTrouvee& session, erreurDeSession::Texte siEchec) {
@@ -103,6 +107,12 @@ void TFormDPClientConnect::afficheSessions() {
 }
 
 void TFormDPClientConnect::choisit() {
+    // Nothing found yet (a host still choosing its game's options is not announced): "&Ok" asks
+    // the network again.
+    if (chercheur_.sessions().estVide()) {
+        if (!relanceLaRecherche()) erreurDeSession::signale(erreurDeSession::RECHERCHE);
+        return;
+    }
     const auto selection = ListBoxServers->selectedItems();
     const int ligne = selection.isEmpty() ? -1 : ListBoxServers->row(selection.front());
     const SessionTrouvee* choisie = chercheur_.sessions().choisie(ligne);

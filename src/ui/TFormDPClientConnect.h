@@ -21,7 +21,7 @@ public:
     TFormDPClientConnect(SessionEnet& session, ChercheurDeSessions& chercheur, QWidget* parent = nullptr);
 
     // Searches, lists and joins the session the user chooses ("&Ok" with no line selected joins
-    // the first).
+    // the first; with none listed, it searches again).
     int cherche();
     // Joins a session known beforehand; a failure is shown with that text.
     int rejoint(const SessionTrouvee& session, erreurDeSession::Texte siEchec);
@@ -36,6 +36,7 @@ public:
     QPushButton* const ButtonCancel;
 
 private:
+    bool relanceLaRecherche();
     void afficheSessions();
     void choisit();
     bool commenceAJoindre(const SessionTrouvee& session);

@@ -68,6 +68,27 @@ TEST_F(TFormDPClientConnectTest, OkWithNoLineSelectedJoinsTheFirstSessionListed)
     EXPECT_TRUE(plateforme.boites.empty());
 }
 
+// A host is announced only once its server window is open: a client that searched too early
+// asks again with "&Ok" and finds it.
+TEST_F(TFormDPClientConnectTest, OkWithNothingListedSearchesAgain) {
+    anna.rendDisponible(false);
+    bob.rendDisponible(false);
+    DPConnect dp(nullptr);
+    bool fini = false;
+    QObject::connect(&dp.chercheur(), &ChercheurDeSessions::termine, [&] { fini = true; });
+    quandModalOuvert<TFormDPClientConnect>([&](TFormDPClientConnect& fenetre) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fini; }, PATIENCE_MS));
+        EXPECT_EQ(fenetre.ListBoxServers->count(), 0);
+        anna.rendDisponible(true);
+        fenetre.ButtonOk->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fenetre.ListBoxServers->count() == 1; }, PATIENCE_MS));
+        EXPECT_TRUE(fenetre.ListBoxServers->item(0)->text().startsWith("Trumpwise anna ( 127.0.0.1:"));
+        fenetre.ButtonCancel->click();
+    });
+    EXPECT_EQ(dp.chercheEtRejoint(), -1);
+    EXPECT_TRUE(plateforme.boites.empty());
+}
+
 TEST_F(TFormDPClientConnectTest, CancelJoinsNothing) {
     DPConnect dp(nullptr);
     quandModalOuvert<TFormDPClientConnect>([](TFormDPClientConnect& fenetre) { fenetre.ButtonCancel->click(); });

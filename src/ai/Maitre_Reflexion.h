@@ -23,9 +23,9 @@ class Maitre_Solveur;
 // slower than the budget assumes; then the samples judged so far decide.
 class Maitre_Reflexion {
 public:
-    static constexpr std::uint64_t TRAVAIL_PAR_DECISION = 3000000;
+    static constexpr std::uint64_t TRAVAIL_PAR_DECISION = 2000000;
     // A sample judged by the evaluation-based engine counts like that many nodes (about as long).
-    static constexpr std::uint64_t TRAVAIL_D_UN_VOTE = 250000;
+    static constexpr std::uint64_t TRAVAIL_D_UN_VOTE = 200000;
     static constexpr int ECHANTILLONS_MAX = 96;
     static constexpr int VOTES_MAX = 24;
     static constexpr int ARRET_DE_SECURITE_MS = 1300;

@@ -93,6 +93,46 @@ TEST(Maitre_Solveur, EgaleLaForceBruteSurDesFinsDeDonne) {
     EXPECT_GT(avecPrimePossible, 5);
 }
 
+// A plain alpha-beta over every playable card, played by the deal engine: no table, no
+// equivalent cards, no bounds but the window.
+int alphaBeta(const Partie& partie, const Mains& mains, int alpha, int beta) {
+    if (partie.estTerminee()) return valeurFinale(partie);
+    const int joueur = partie.noDuProchainAJouer();
+    int meilleur = joueur % 2 == 0 ? -100000 : 100000;
+    for (const Carte& carte : partie.cartesJouables(mains[joueur])) {
+        Partie suite = partie;
+        Mains mainsSuite = mains;
+        mainsSuite[joueur].erase(carte);
+        suite.joueCarte(carte, joueur);
+        const int v = alphaBeta(suite, mainsSuite, alpha, beta);
+        if (joueur % 2 == 0) {
+            meilleur = std::max(meilleur, v);
+            alpha = std::max(alpha, meilleur);
+        } else {
+            meilleur = std::min(meilleur, v);
+            beta = std::min(beta, meilleur);
+        }
+        if (alpha >= beta) break;
+    }
+    return meilleur;
+}
+
+// Endings of four and five tricks, where the table's keys at trick starts meet positions whose
+// cards worth nothing are gone in other orders: the value is the plain search's, in both orders
+// without trump, zig-zag and a trump mode.
+TEST(Maitre_Solveur, EgaleUneRechercheSimpleSurDesFinsDeQuatreEtCinqPlis) {
+    std::mt19937 aleatoire(1);
+    Maitre_Solveur solveur(16);
+    for (const unsigned cartes : {16u, 20u})
+        for (int essai = 0; essai < 24; ++essai) {
+            const Atout atout = std::array{Atout::HautEnBas, Atout::BasEnHaut, Atout::ZigZag, Atout::Coeur}[essai % 4];
+            const Fin fin = finAleatoire(aleatoire, atout, cartes);
+            const int attendu = alphaBeta(fin.partie, fin.mains, -100000, 100000) - fin.partie.getPointsEquipe1();
+            EXPECT_EQ(solveur.resout(Maitre_PositionOuverte::depuis(fin.partie, fin.mains)), attendu)
+                << cartes << " cartes, mode " << valeur(atout) << ", essai " << essai;
+        }
+}
+
 // Deals of a fixed seed after four tricks played at random: their values, checked once against a
 // search with a table of 256 entries, where nearly every position is searched again; they guard
 // against any change of the result.

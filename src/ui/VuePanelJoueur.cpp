@@ -216,7 +216,6 @@ void VuePanelJoueur::construit() {
     information_ = new QPlainTextEdit;
     information_->setReadOnly(true);
     information_->setFocusPolicy(Qt::NoFocus);
-    information_->setStyleSheet(QString::fromLatin1(STYLE_LISTE));
     if (!panel_->estEnReseau()) {
         information_->setParent(this);
         information_->show();
@@ -231,7 +230,6 @@ void VuePanelJoueur::construit() {
     colonne->setSpacing(2);
     chat_ = new QPlainTextEdit;
     chat_->setReadOnly(true);
-    chat_->setStyleSheet(QString::fromLatin1(STYLE_LISTE));
     chat_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ligneChat_ = new QLineEdit;
     colonne->addWidget(chat_);
@@ -277,10 +275,18 @@ void VuePanelJoueur::appliquePolices() {
         boutonChibre_->setStyleSheet(QString::fromLatin1(STYLE_BOUTON_ATOUT) +
                                      QStringLiteral("QToolButton { font-size: %1px; font-weight: bold; }")
                                          .arg(echelle_.police(10)));
+    // A style sheet of its own sets a widget's font: the size goes into it, or the lists would
+    // keep the classic size on a large table.
     QFont liste(QStringLiteral("DejaVu Sans Condensed"));
     liste.setPixelSize(echelle_.police(11));
+    const QString style = QString::fromLatin1(STYLE_LISTE) +
+                          QStringLiteral("QPlainTextEdit { font-family: 'DejaVu Sans Condensed'; font-size: %1px; }")
+                              .arg(echelle_.police(11));
     for (QPlainTextEdit* texte : {information_, chat_})
-        if (texte) texte->setFont(liste);
+        if (texte) {
+            texte->setFont(liste);
+            texte->setStyleSheet(style);
+        }
 }
 
 void VuePanelJoueur::placeControles() {

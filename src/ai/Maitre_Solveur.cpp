@@ -263,7 +263,45 @@ int Maitre_Solveur::finDuDernierPli() {
 std::pair<int, int> Maitre_Solveur::bornes() const {
     // Team 0 wins nothing more, or everything left; each bonus only while that team has taken
     // every trick.
-    return {(toutPris_ & 2) ? -PRIME_TOUS_LES_PLIS : 0, pointsRestants_ + ((toutPris_ & 1) ? PRIME_TOUS_LES_PLIS : 0)};
+    std::pair<int, int> bornes{(toutPris_ & 2) ? -PRIME_TOUS_LES_PLIS : 0,
+                               pointsRestants_ + ((toutPris_ & 1) ? PRIME_TOUS_LES_PLIS : 0)};
+    if (nbCartesPli_ != 0) return bornes;
+    const auto [surs, pointsSurs] = plisSurs();
+    if (surs == 0) return bornes;
+    const bool equipe0 = (meneur_ & 1) == 0;
+    if (surs >= 9 - plisFaits_) {
+        // The leader's team takes every trick left.
+        const int v = equipe0 ? bornes.second : bornes.first;
+        return {v, v};
+    }
+    // The other team can no longer take every trick.
+    if (equipe0) return {pointsSurs, bornes.second};
+    return {bornes.first, pointsRestants_ - pointsSurs};
+}
+
+std::pair<int, int> Maitre_Solveur::plisSurs() const {
+    // The masters the leader can cash one after the other, keeping the lead: every trump master,
+    // and the masters of the other suits when no opponent has a trump left to cut them (in the
+    // orders without trump, every master). In a zig-zag deal the order turns at each trick: only
+    // the trick to come is sure.
+    const int mode = atoutDuPli();
+    const std::uint64_t tenues = mains_[0] | mains_[1] | mains_[2] | mains_[3];
+    const std::uint64_t adverses = mains_[(meneur_ + 1) & 3] | mains_[(meneur_ + 3) & 3];
+    const bool coupeAdverse = mode <= 4 && (adverses & tables::masqueCouleur(mode)) != 0;
+    int surs = 0, pointsSurs = 0;
+    for (int c = 1; c <= 4; ++c) {
+        if (c != mode && coupeAdverse) continue;
+        for (int k = 8; k >= 0; --k) {
+            const std::uint8_t tag = ordreDeForce[mode][c][k];
+            const std::uint64_t bit = std::uint64_t{1} << tag;
+            if (!(tenues & bit)) continue;
+            if (!(mains_[meneur_] & bit)) break;
+            ++surs;
+            pointsSurs += points(mode, tag);
+        }
+    }
+    if (atout_ == Atout::ZigZag && surs > 1) return {0, 0};
+    return {surs, pointsSurs};
 }
 
 int Maitre_Solveur::cherche(int alpha, int beta) {
@@ -273,7 +311,7 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     if (plisFaits_ == 8) return finDuDernierPli();
 
     auto [bas, haut] = bornes();
-    if (bas >= beta) return bas;
+    if (bas >= beta || bas == haut) return bas;
     if (haut <= alpha) return haut;
     // The table holds trick starts only: inside a trick the positions hardly ever meet again,
     // and their entries would push out the ones that pay.

@@ -70,6 +70,9 @@ private:
     int valeurExacte(int alpha, int beta);
     // The least and the most team 0 can still get.
     std::pair<int, int> bornes() const;
+    // At a trick start: how many tricks the leader's team is sure to take at once, and the points
+    // of the cards the leader cashes in them.
+    std::pair<int, int> plisSurs() const;
     int finDuDernierPli();
     // Plays the card for the seat to play; returns what it brings team 0 when it closes a trick.
     int joue(int tag);

@@ -33,7 +33,8 @@ public:
     void demandeDistribue(const InfoDemande& demande) override;
 
     // The card it would play, worked out on the caller's thread; the coach asks for it. Writes its
-    // reasoning into the analysis.
+    // reasoning into the analysis. Not while a card of its own is being worked out: both would
+    // use the one search.
     const Carte& meilleureCarte(const Partie& partie, int joueurDoitChoisirAtout, CarteSet cartesEnMain);
     // How many times the safety stop ended a search.
     int arretsDeSecurite() const { return arretsDeSecurite_; }

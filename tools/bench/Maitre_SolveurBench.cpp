@@ -2,6 +2,8 @@
 // trump chosen by the evaluation-based player's weighing of the hand of the seat that leads
 // (chibre not allowed), solved from the first card (argument 0) or after that many tricks played
 // at random. Reports the median, the 95th percentile and the worst solving time, and the nodes.
+// From the first card a deal may take minutes: TRUMPWISE_BENCH_NOEUDS_MAX gives up a deal past that
+// many nodes (counted in "given_up"; its time and nodes then stand for at least that much).
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -18,6 +20,11 @@
 
 namespace {
 
+std::uint64_t noeudsMax() {
+    const char* valeur = std::getenv("TRUMPWISE_BENCH_NOEUDS_MAX");
+    return valeur ? std::strtoull(valeur, nullptr, 10) : UINT64_MAX;
+}
+
 int nbDonnes() {
     const char* valeur = std::getenv("TRUMPWISE_BENCH_DONNES");
     return valeur ? std::max(1, std::atoi(valeur)) : 1000;
@@ -29,6 +36,8 @@ void BM_SolveurDonne(benchmark::State& state) {
     const JeuDeCartes jeu;
     Maitre_Solveur solveur;
     std::vector<double> durees, noeuds;
+    int abandons = 0;
+    solveur.limiteNoeuds(noeudsMax());
     for (auto _ : state) {
         KnuthRandom generateur(true);
         for (int donne = 0; donne < nbDonnes(); ++donne) {
@@ -53,6 +62,7 @@ void BM_SolveurDonne(benchmark::State& state) {
             benchmark::DoNotOptimize(solveur.resout(position));
             durees.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());
             noeuds.push_back(static_cast<double>(solveur.noeuds()));
+            if (solveur.interrompu()) ++abandons;
         }
     }
     state.counters["deals"] = static_cast<double>(durees.size());
@@ -61,6 +71,7 @@ void BM_SolveurDonne(benchmark::State& state) {
     state.counters["max_ms"] = centile(durees, 1.0);
     state.counters["p50_nodes"] = centile(noeuds, 0.50);
     state.counters["max_nodes"] = centile(noeuds, 1.0);
+    state.counters["given_up"] = abandons;
 }
 // Variant 0: the four suits; variant 3: suits, both no-trump orders and zig-zag. From the first
 // card, and from the fourth trick on, where the master player solves every sample exactly.

@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <cstdlib>
 #include <ctime>
-#include <thread>
 
 #include "ui/Texte.h"
 
@@ -70,18 +69,16 @@ void PlateformeQt::attend(int millisecondes) {
 }
 
 void PlateformeQt::enArrierePlan(std::function<void()> travail, std::function<void()> fini) {
-    std::thread([travail = std::move(travail), fini = std::move(fini)] {
+    travaux_.start([travail = std::move(travail), fini = std::move(fini)] {
         travail();
-        QCoreApplication* application = QCoreApplication::instance();
-        if (!application) return;
         QMetaObject::invokeMethod(
-            application,
+            QCoreApplication::instance(),
             [fini] {
                 AppelAuJeu appel;
                 fini();
             },
             Qt::QueuedConnection);
-    }).detach();
+    });
 }
 
 std::chrono::steady_clock::time_point PlateformeQt::maintenant() const { return std::chrono::steady_clock::now(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QThreadPool>
 #include <QWidget>
 
 #include "platform/Plateforme.h"
@@ -12,7 +13,9 @@ public:
     void traiteMessagesEnAttente() override;
     // A local event loop: the window keeps answering while a replay pauses.
     void attend(int millisecondes) override;
-    // On a thread of its own; `fini` comes back as an event of the main thread's loop.
+    // On a thread of the platform's own pool; `fini` comes back as an event of the main thread's
+    // loop. The platform is destroyed before the application and waits for the work still out, so
+    // no thread outlives the program's objects at its end.
     void enArrierePlan(std::function<void()> travail, std::function<void()> fini) override;
     std::chrono::steady_clock::time_point maintenant() const override;
     std::tm heureLocale() const override;
@@ -29,6 +32,7 @@ public:
 
 private:
     QPointer<QWidget> fenetre_;
+    QThreadPool travaux_;
 };
 
 // Counts the calls into the game that are running, from timers and from the user's actions. A

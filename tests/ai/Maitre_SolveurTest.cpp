@@ -20,8 +20,9 @@ int valeurFinale(const Partie& partie) {
     return valeur;
 }
 
-// Plain minimax over every playable card, played by the deal engine itself.
-int minimax(const Partie& partie, const Mains& mains) {
+// A plain alpha-beta over every playable card, played by the deal engine: no table, no
+// equivalent cards, no bounds but the window.
+int alphaBeta(const Partie& partie, const Mains& mains, int alpha, int beta) {
     if (partie.estTerminee()) return valeurFinale(partie);
     const int joueur = partie.noDuProchainAJouer();
     int meilleur = joueur % 2 == 0 ? -100000 : 100000;
@@ -30,14 +31,23 @@ int minimax(const Partie& partie, const Mains& mains) {
         Mains mainsSuite = mains;
         mainsSuite[joueur].erase(carte);
         suite.joueCarte(carte, joueur);
-        const int v = minimax(suite, mainsSuite);
-        meilleur = joueur % 2 == 0 ? std::max(meilleur, v) : std::min(meilleur, v);
+        const int v = alphaBeta(suite, mainsSuite, alpha, beta);
+        if (joueur % 2 == 0) {
+            meilleur = std::max(meilleur, v);
+            alpha = std::max(alpha, meilleur);
+        } else {
+            meilleur = std::min(meilleur, v);
+            beta = std::min(beta, meilleur);
+        }
+        if (alpha >= beta) break;
     }
     return meilleur;
 }
 
 // The value of team 1 from here on, by brute force.
-int valeurParForceBrute(const Partie& partie, const Mains& mains) { return minimax(partie, mains) - partie.getPointsEquipe1(); }
+int valeurParForceBrute(const Partie& partie, const Mains& mains) {
+    return alphaBeta(partie, mains, -100000, 100000) - partie.getPointsEquipe1();
+}
 
 struct Fin {
     Partie partie;
@@ -83,7 +93,7 @@ TEST(Maitre_Solveur, EgaleLaForceBruteSurDesFinsDeDonne) {
                 const Carte& carte = Carte::parTag(valeurs.cartes[k].tag);
                 apres.mains[joueur].erase(carte);
                 apres.partie.joueCarte(carte, joueur);
-                const int pourEquipe1 = minimax(apres.partie, apres.mains) - fin.partie.getPointsEquipe1();
+                const int pourEquipe1 = alphaBeta(apres.partie, apres.mains, -100000, 100000) - fin.partie.getPointsEquipe1();
                 const int attendu = joueur % 2 == 0 ? pourEquipe1 : Maitre_Solveur::pointsRestants(position) - pourEquipe1;
                 EXPECT_EQ(valeurs.cartes[k].valeur, attendu) << carte.getIdentifiant() << ", essai " << essai;
             }
@@ -91,30 +101,6 @@ TEST(Maitre_Solveur, EgaleLaForceBruteSurDesFinsDeDonne) {
     }
     // The fixture must reach the bonus of all nine tricks in some endings.
     EXPECT_GT(avecPrimePossible, 5);
-}
-
-// A plain alpha-beta over every playable card, played by the deal engine: no table, no
-// equivalent cards, no bounds but the window.
-int alphaBeta(const Partie& partie, const Mains& mains, int alpha, int beta) {
-    if (partie.estTerminee()) return valeurFinale(partie);
-    const int joueur = partie.noDuProchainAJouer();
-    int meilleur = joueur % 2 == 0 ? -100000 : 100000;
-    for (const Carte& carte : partie.cartesJouables(mains[joueur])) {
-        Partie suite = partie;
-        Mains mainsSuite = mains;
-        mainsSuite[joueur].erase(carte);
-        suite.joueCarte(carte, joueur);
-        const int v = alphaBeta(suite, mainsSuite, alpha, beta);
-        if (joueur % 2 == 0) {
-            meilleur = std::max(meilleur, v);
-            alpha = std::max(alpha, meilleur);
-        } else {
-            meilleur = std::min(meilleur, v);
-            beta = std::min(beta, meilleur);
-        }
-        if (alpha >= beta) break;
-    }
-    return meilleur;
 }
 
 // Endings of four and five tricks, where the table's keys at trick starts meet positions whose
@@ -127,7 +113,7 @@ TEST(Maitre_Solveur, EgaleUneRechercheSimpleSurDesFinsDeQuatreEtCinqPlis) {
         for (int essai = 0; essai < 24; ++essai) {
             const Atout atout = std::array{Atout::HautEnBas, Atout::BasEnHaut, Atout::ZigZag, Atout::Coeur}[essai % 4];
             const Fin fin = finAleatoire(aleatoire, atout, cartes);
-            const int attendu = alphaBeta(fin.partie, fin.mains, -100000, 100000) - fin.partie.getPointsEquipe1();
+            const int attendu = valeurParForceBrute(fin.partie, fin.mains);
             EXPECT_EQ(solveur.resout(Maitre_PositionOuverte::depuis(fin.partie, fin.mains)), attendu)
                 << cartes << " cartes, mode " << valeur(atout) << ", essai " << essai;
         }

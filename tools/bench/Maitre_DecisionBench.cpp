@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Centile.h"
-#include "ai/AI_ChoixAtout.h"
+#include "DonneDuMaitre.h"
 #include "ai/Maitre_Reflexion.h"
 #include "ai/Maitre_Solveur.h"
 #include "rules/JeuDeCartes.h"
@@ -39,17 +39,10 @@ void BM_DecisionsDuMaitre(benchmark::State& state) {
         KnuthRandom generateur(true);
         KnuthRandom aleatoireDuMaitre(true);
         for (int donne = 0; donne < nbDonnes(); ++donne) {
-            CarteSet reste = jeu.getCartes();
-            std::array<CarteSet, 4> mains;
-            for (CarteSet& main : mains) main = jeu.tireCartes(reste, generateur);
-            const int premier = donne % 4;
-            StatusAtout apresChibre;
-            apresChibre.estChibre = true;
-            const Atout atout = AI_ChoixAtout::choisit(apresChibre, mains[premier], type).atout;
-            Partie partie(atout, CarteSet::complet(), premier, premier, 1);
+            auto [mains, partie] = tireDonneDuMaitre(jeu, generateur, donne, type);
             while (!partie.estTerminee()) {
                 const int joueur = partie.noDuProchainAJouer();
-                const Maitre_Reflexion reflexion(partie, joueur, mains[joueur], premier, {}, false);
+                const Maitre_Reflexion reflexion(partie, joueur, mains[joueur], donne % 4, {}, false);
                 const auto debut = std::chrono::steady_clock::now();
                 const auto resultat = reflexion.reflechit(aleatoireDuMaitre, solveur, abandon, horloge);
                 const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Centile.h"
-#include "ai/AI_ChoixAtout.h"
+#include "DonneDuMaitre.h"
 #include "ai/Maitre_Solveur.h"
 #include "rules/JeuDeCartes.h"
 #include "rules/KnuthRandom.h"
@@ -41,14 +41,7 @@ void BM_SolveurDonne(benchmark::State& state) {
     for (auto _ : state) {
         KnuthRandom generateur(true);
         for (int donne = 0; donne < nbDonnes(); ++donne) {
-            CarteSet reste = jeu.getCartes();
-            std::array<CarteSet, 4> mains;
-            for (CarteSet& main : mains) main = jeu.tireCartes(reste, generateur);
-            const int premier = donne % 4;
-            StatusAtout apresChibre;
-            apresChibre.estChibre = true;
-            const Atout atout = AI_ChoixAtout::choisit(apresChibre, mains[premier], type).atout;
-            Partie partie(atout, CarteSet::complet(), premier, premier, 1);
+            auto [mains, partie] = tireDonneDuMaitre(jeu, generateur, donne, type);
             while (partie.nbCartesJouees() < 4 * plisJoues) {
                 const int joueur = partie.noDuProchainAJouer();
                 const CarteSet jouables = partie.cartesJouables(mains[joueur]);

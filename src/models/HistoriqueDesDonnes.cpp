@@ -2,6 +2,7 @@
 
 #include "events/EvenementDeJeu.h"
 #include "events/SettingsPartie.h"
+#include "rules/Annonces.h"
 #include "rules/JeuDeCartes.h"
 #include "rules/Partie.h"
 #include "rules/StatusAtout.h"
@@ -31,6 +32,15 @@ bool charge(Record& record, const std::string& donnees) {
     }
 }
 
+// As the table does once the four seats have announced: the best meld and its partner's are shown.
+void montreAnnonces(HistoriqueDesDonnes::Donne& donne, const Annonces (&annonces)[4], const int (&annonceurs)[4],
+                    Atout atout) {
+    const ResultatDesAnnonces resultat = resultatDesAnnonces(annonces, annonceurs[0], atout, donne.multiplicateur);
+    if (resultat.meilleure < 0) return;
+    for (const int indice : {resultat.meilleure, resultat.partenaire})
+        donne.annoncesMontrees[annonceurs[indice] & 3] = annonces[indice].cartes();
+}
+
 }  // namespace
 
 void HistoriqueDesDonnes::lit(const std::vector<std::string>& enregistrement,
@@ -38,6 +48,9 @@ void HistoriqueDesDonnes::lit(const std::vector<std::string>& enregistrement,
     donnes_.clear();
     std::optional<Partie> partie;
     int premierAChoisir = -1;
+    Annonces annonces[4];
+    int annonceurs[4] = {};
+    int nbAnnonces = 0;
     const CarteSet jeu = JeuDeCartes().getCartes();
     for (const std::string& ligne : enregistrement) {
         const std::optional<EvenementDeJeu> evenement = decode(ligne);
@@ -58,6 +71,7 @@ void HistoriqueDesDonnes::lit(const std::vector<std::string>& enregistrement,
                 donnes_.push_back(donne);
                 partie.reset();
                 premierAChoisir = -1;
+                nbAnnonces = 0;
                 break;
             }
             case TypeEvenement::ChoisitAtout: {
@@ -73,6 +87,17 @@ void HistoriqueDesDonnes::lit(const std::vector<std::string>& enregistrement,
                 donne.atout = status.atout;
                 donne.multiplicateur = status.multiplicateur;
                 partie.emplace(status.atout, jeu, premierAChoisir, intervenant, status.multiplicateur);
+                break;
+            }
+            case TypeEvenement::Annonce: {
+                if (!partie || !parUnJoueur || nbAnnonces >= 4 || partie->nbCartesJouees() > 0) break;
+                try {
+                    annonces[nbAnnonces] = Annonces(evenement->getDonnees());
+                } catch (const std::exception&) {
+                    break;
+                }
+                annonceurs[nbAnnonces] = intervenant;
+                if (++nbAnnonces == 4) montreAnnonces(donnes_.back(), annonces, annonceurs, partie->atout());
                 break;
             }
             case TypeEvenement::AjouteCarte: {

@@ -37,6 +37,9 @@ public:
         std::optional<std::array<std::int32_t, 2>> points;
         // The card points alone, as the tricks gave them (the rest of the points are melds).
         std::array<std::int32_t, 2> pointsCartes{};
+        // By seat, the cards of the melds the table showed every player: those of the best meld's
+        // team, which is all anybody learns of the others' hands before the cards are played.
+        std::array<CarteSet, 4> annoncesMontrees;
 
         bool estTerminee() const { return points.has_value(); }
         std::array<std::int32_t, 2> totalApres() const;
@@ -55,7 +58,5 @@ public:
     const Pli* dernierPliRamasse() const;
 
 private:
-    void ajouteCarte(Donne& donne, const Carte& carte, int siege);
-
     std::vector<Donne> donnes_;
 };

@@ -36,6 +36,10 @@ TEST(HistoriqueDesDonnes, EveryDealOfAGameFileWithItsModeChooserTricksAndPoints)
     EXPECT_EQ(donnes[1].atout, Atout::HautEnBas);
     EXPECT_EQ(donnes[1].multiplicateur, 3);
     EXPECT_EQ(donnes[1].plis[0].premier, 0);
+    // The melds shown to every player: seat 1's four Aces; its partner had none.
+    EXPECT_EQ(donnes[0].annoncesMontrees, (std::array<CarteSet, 4>{CarteSet(), ens("AT AK AP AC"), CarteSet(), CarteSet()}));
+    // Seat 3's three cards in a row.
+    EXPECT_EQ(donnes[1].annoncesMontrees, (std::array<CarteSet, 4>{CarteSet(), CarteSet(), CarteSet(), ens("8P 9P XP")}));
 
     for (std::size_t k = 0; k + 1 < NB_DONNES; ++k) {
         const auto& donne = donnes[k];

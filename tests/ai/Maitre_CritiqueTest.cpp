@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ai/Maitre_Conseil.h"
+#include "ai/Maitre_Critique.h"
+#include "ai/Maitre_PositionOuverte.h"
+#include "ai/Maitre_Solveur.h"
+#include "rules/Partie.h"
+#include "support/Cartes.h"
+#include "support/Fichiers.h"
+
+namespace {
+
+const std::vector<HistoriqueDesDonnes::Donne>& donnesDeReference() {
+    static const HistoriqueDesDonnes historique = [] {
+        HistoriqueDesDonnes h;
+        h.lit(lignesDuFichier(litFichier(std::filesystem::path(TRUMPWISE_FIXTURES_DIR) / "partie-standard.jss")));
+        return h;
+    }();
+    return historique.donnes();
+}
+
+const Carte* carteJouee(const HistoriqueDesDonnes::Donne& donne, const Partie& partie) {
+    return donne.plis[partie.nbCartesJouees() / 4].cartes[partie.noDuProchainAJouer()];
+}
+
+// An adviser that agrees with the cards played for three tricks (their solves would be long),
+// then gives the lowest playable card; it keeps what it was shown.
+struct ConseillerDeTest {
+    const HistoriqueDesDonnes::Donne& donne;
+    std::vector<std::pair<CarteSet, std::array<CarteSet, 4>>> vus;
+
+    Maitre_Critique::Conseiller conseiller() {
+        return [this](const Partie& partie, int premier, CarteSet main, const std::array<CarteSet, 4>& annoncees) {
+            EXPECT_EQ(premier, donne.plis.front().premier);
+            vus.emplace_back(main, annoncees);
+            if (partie.nbCartesJouees() < 12) return carteJouee(donne, partie);
+            return &*partie.cartesJouables(main).begin();
+        };
+    }
+};
+
+// The team's points to come when the seat to play puts this card, worked out apart from the
+// critique: the points of the tricks done and the solver's value of the position that follows.
+int valeurApres(Partie partie, std::array<CarteSet, 4> mains, const Carte& carte) {
+    const int siege = partie.noDuProchainAJouer();
+    mains[siege].erase(carte);
+    partie.joueCarte(carte, siege);
+    static Maitre_Solveur solveur;
+    return partie.getPointsEquipe(0) + solveur.resout(Maitre_PositionOuverte::depuis(partie, mains));
+}
+
+}  // namespace
+
+// The loss of a card is what the adviser's card was worth more with the true hands, multiplied;
+// only the cards of the team that were a choice are asked about, with the seat's hand and the
+// melds shown; the costliest come first.
+TEST(Maitre_Critique, CeQueLaCarteConseilleeValaitDePlusAvecLesVraiesMains) {
+    const std::atomic<bool> abandon{false};
+    int ecartsVus = 0;
+    for (const std::size_t numero : {0u, 1u, 2u}) {
+        const HistoriqueDesDonnes::Donne& donne = donnesDeReference()[numero];
+        SCOPED_TRACE("deal " + std::to_string(numero + 1));
+        ConseillerDeTest conseiller{donne, {}};
+        const auto bilan = Maitre_Critique::critique(donne, 0, conseiller.conseiller(), abandon);
+        ASSERT_TRUE(bilan);
+        EXPECT_EQ(bilan->nonJugees, 0);
+
+        std::vector<Maitre_Critique::Ecart> attendus;
+        std::vector<std::pair<CarteSet, std::array<CarteSet, 4>>> attendusVus;
+        Partie partie(donne.atout, CarteSet::complet(), donne.plis.front().premier, donne.choisiPar, donne.multiplicateur);
+        std::array<CarteSet, 4> mains = donne.cartesJouees;
+        while (!partie.estTerminee()) {
+            const int siege = partie.noDuProchainAJouer();
+            const Carte& jouee = *carteJouee(donne, partie);
+            const CarteSet jouables = partie.cartesJouables(mains[siege]);
+            if (siege % 2 == 0 && jouables.size() > 1) {
+                attendusVus.emplace_back(mains[siege], donne.annoncesMontrees);
+                const Carte& conseillee = partie.nbCartesJouees() < 12 ? jouee : *jouables.begin();
+                if (&conseillee != &jouee) {
+                    const int perte =
+                        (valeurApres(partie, mains, conseillee) - valeurApres(partie, mains, jouee)) * donne.multiplicateur;
+                    if (perte > 0)
+                        attendus.push_back({static_cast<int>(partie.nbCartesJouees() / 4) + 1, siege, &jouee, &conseillee, perte});
+                }
+            }
+            mains[siege].erase(jouee);
+            partie.joueCarte(jouee, siege);
+        }
+        std::stable_sort(attendus.begin(), attendus.end(), [](const auto& a, const auto& b) { return a.perte > b.perte; });
+        ASSERT_EQ(bilan->ecarts.size(), attendus.size());
+        for (std::size_t k = 0; k < attendus.size(); ++k) {
+            const auto& [pli, siege, jouee, conseillee, perte] = bilan->ecarts[k];
+            EXPECT_EQ(pli, attendus[k].pli);
+            EXPECT_EQ(siege, attendus[k].siege);
+            EXPECT_EQ(jouee, attendus[k].jouee);
+            EXPECT_EQ(conseillee, attendus[k].conseillee);
+            EXPECT_EQ(perte, attendus[k].perte) << "trick " << pli;
+        }
+        EXPECT_EQ(conseiller.vus, attendusVus);
+        ecartsVus += static_cast<int>(attendus.size());
+    }
+    EXPECT_GT(ecartsVus, 0) << "the lowest card loses somewhere";
+}
+
+// Past its node budget a card is not judged; a deal cut short, an adviser that gives up or a
+// coach that goes away give no verdict at all.
+TEST(Maitre_Critique, CarteNonJugeeAuDelaDuBudgetEtRienSurUneDonneIncomplete) {
+    const std::atomic<bool> abandon{false};
+    const HistoriqueDesDonnes::Donne& donne = donnesDeReference()[0];
+    ConseillerDeTest conseiller{donne, {}};
+    const auto presse = Maitre_Critique::critique(donne, 0, conseiller.conseiller(), abandon, 1);
+    ASSERT_TRUE(presse);
+    EXPECT_TRUE(presse->ecarts.empty());
+    EXPECT_GT(presse->nonJugees, 0);
+
+    EXPECT_FALSE(Maitre_Critique::critique(donnesDeReference().back(), 0, conseiller.conseiller(), abandon))
+        << "the last deal ended after eight tricks";
+    const auto renonce = [](const Partie&, int, CarteSet, const std::array<CarteSet, 4>&) -> const Carte* { return nullptr; };
+    EXPECT_FALSE(Maitre_Critique::critique(donne, 0, renonce, abandon));
+    const std::atomic<bool> abandonne{true};
+    EXPECT_FALSE(Maitre_Critique::critique(donne, 0, conseiller.conseiller(), abandonne));
+}
+
+// The master's advice from what a seat saw: a card it may play, the same every time it is asked,
+// none once abandoned.
+TEST(Maitre_Conseil, UneCarteJouableToujoursLaMemeAucuneApresAbandon) {
+    const HistoriqueDesDonnes::Donne& donne = donnesDeReference()[1];
+    Partie partie(donne.atout, CarteSet::complet(), donne.plis.front().premier, donne.choisiPar, donne.multiplicateur);
+    std::array<CarteSet, 4> mains = donne.cartesJouees;
+    while (partie.nbCartesJouees() < 17) {
+        const int siege = partie.noDuProchainAJouer();
+        const Carte& carte = *carteJouee(donne, partie);
+        mains[siege].erase(carte);
+        partie.joueCarte(carte, siege);
+    }
+    const int siege = partie.noDuProchainAJouer();
+    ASSERT_GT(partie.cartesJouables(mains[siege]).size(), 1u);
+    const std::atomic<bool> abandon{false};
+    Maitre_Conseil conseil(false);
+    const Carte* carte = conseil.carte(partie, donne.plis.front().premier, mains[siege], donne.annoncesMontrees, abandon);
+    ASSERT_NE(carte, nullptr);
+    EXPECT_TRUE(partie.cartesJouables(mains[siege]).contient(*carte));
+    EXPECT_EQ(Maitre_Conseil(false).carte(partie, donne.plis.front().premier, mains[siege], donne.annoncesMontrees, abandon),
+              carte);
+    const std::atomic<bool> abandonne{true};
+    EXPECT_EQ(conseil.carte(partie, donne.plis.front().premier, mains[siege], donne.annoncesMontrees, abandonne), nullptr);
+}

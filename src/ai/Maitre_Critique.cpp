@@ -18,10 +18,18 @@ bool estEntiere(const HistoriqueDesDonnes::Donne& donne) {
     return true;
 }
 
-int valeurDe(const Maitre_Solveur::ValeursDesCartes& valeurs, const Carte& carte) {
-    for (unsigned k = 0; k < valeurs.nombre; ++k)
-        if (valeurs.cartes[k].tag == carte.getTag()) return valeurs.cartes[k].valeur;
-    return 0;
+// What the team gets from here on when the seat to play puts this card: the points of the trick
+// the card may close and the value of the position that follows. Only the two cards compared are
+// solved, not every card of the hand.
+int valeurApres(Partie partie, std::array<CarteSet, 4> mains, const Carte& carte, int equipe, Maitre_Solveur& solveur) {
+    const int siege = partie.noDuProchainAJouer();
+    const int avant = partie.getPointsEquipe(equipe);
+    mains[siege].erase(carte);
+    partie.joueCarte(carte, siege);
+    const Maitre_PositionOuverte position = Maitre_PositionOuverte::depuis(partie, mains);
+    const int pourLEquipe0 = solveur.resout(position);
+    const int suite = equipe == 0 ? pourLEquipe0 : Maitre_Solveur::pointsRestants(position) - pourLEquipe0;
+    return partie.getPointsEquipe(equipe) - avant + suite;
 }
 
 }  // namespace
@@ -55,9 +63,10 @@ std::optional<Maitre_Critique::Bilan> Maitre_Critique::critique(const Historique
                 if (conseillee != jouee) {
                     solveur.remetCompteur();
                     solveur.limiteNoeuds(noeudsParCarte);
-                    const auto valeurs = solveur.valeursDesCartes(Maitre_PositionOuverte::depuis(partie, mains));
+                    const int perte = (valeurApres(partie, mains, *conseillee, equipe, solveur) -
+                                       valeurApres(partie, mains, *jouee, equipe, solveur)) *
+                                      donne.multiplicateur;
                     if (abandon.load()) return std::nullopt;
-                    const int perte = (valeurDe(valeurs, *conseillee) - valeurDe(valeurs, *jouee)) * donne.multiplicateur;
                     if (solveur.interrompu())
                         ++bilan.nonJugees;
                     else if (perte > 0)

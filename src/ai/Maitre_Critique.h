@@ -20,7 +20,9 @@ class Partie;
 // runs past it is counted as not judged rather than waited for.
 class Maitre_Critique {
 public:
-    static constexpr std::uint64_t NOEUDS_PAR_CARTE = 20'000'000;
+    // For the two cards compared: about a second and a half of a loaded machine. From the first
+    // tricks a deal may need far more.
+    static constexpr std::uint64_t NOEUDS_PAR_CARTE = 10'000'000;
 
     // The card for the seat to play, from the deal so far, the first to choose, the seat's hand
     // and the melds shown; none to give up.

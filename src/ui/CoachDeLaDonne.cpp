@@ -4,6 +4,7 @@
 #include <QThreadPool>
 #include <chrono>
 
+#include "ai/Maitre_Conseil.h"
 #include "ai/Maitre_PositionOuverte.h"
 #include "ai/Maitre_Solveur.h"
 
@@ -11,6 +12,20 @@ namespace {
 
 constexpr int POINTS_DONNE = 157;
 constexpr int POINTS_TOUS_LES_PLIS = 257;
+
+template <class Resultat>
+CoachDeLaDonne::Etat etatDans(const std::map<int, std::pair<CoachDeLaDonne::Etat, std::optional<Resultat>>>& suivi,
+                              int numero) {
+    const auto it = suivi.find(numero);
+    return it == suivi.end() ? CoachDeLaDonne::Etat::Inconnu : it->second.first;
+}
+
+template <class Resultat>
+std::optional<Resultat> resultatDans(const std::map<int, std::pair<CoachDeLaDonne::Etat, std::optional<Resultat>>>& suivi,
+                                     int numero) {
+    const auto it = suivi.find(numero);
+    return it == suivi.end() ? std::nullopt : it->second.second;
+}
 
 }  // namespace
 
@@ -34,50 +49,72 @@ std::optional<CoachDeLaDonne::Points> CoachDeLaDonne::pointsParfaits(const Histo
     return Points{equipe0 * donne.multiplicateur, (total - equipe0) * donne.multiplicateur};
 }
 
-CoachDeLaDonne::CoachDeLaDonne(QObject* parent, std::uint64_t noeudsMax)
-    : QObject(parent), noeudsMax_(noeudsMax), abandon_(std::make_shared<std::atomic<bool>>(false)) {}
+CoachDeLaDonne::CoachDeLaDonne(QObject* parent, std::uint64_t noeudsMax, std::uint64_t noeudsParCarte)
+    : QObject(parent),
+      noeudsMax_(noeudsMax),
+      noeudsParCarte_(noeudsParCarte),
+      abandon_(std::make_shared<std::atomic<bool>>(false)) {}
 
 CoachDeLaDonne::~CoachDeLaDonne() { abandon_->store(true); }
 
-void CoachDeLaDonne::evalue(int numero, const HistoriqueDesDonnes::Donne& donne) {
-    if (etat(numero) != Etat::Inconnu) return;
-    resultats_[numero] = {Etat::EnCours, std::nullopt};
+template <class Resultat>
+void CoachDeLaDonne::lance(int numero, Suivi<Resultat>& suivi,
+                           std::function<std::optional<Resultat>(const std::atomic<bool>&)> travail) {
+    suivi[numero] = {Etat::EnCours, std::nullopt};
     const auto abandon = abandon_;
-    const int generation = generation_;
-    const std::uint64_t noeudsMax = noeudsMax_;
-    QThreadPool::globalInstance()->start([this, abandon, generation, numero, donne, noeudsMax] {
-        const auto debut = std::chrono::steady_clock::now();
-        const auto arret = [&] {
-            return abandon->load() || std::chrono::steady_clock::now() - debut > std::chrono::milliseconds(DUREE_MAX_MS);
-        };
-        const std::optional<Points> points = pointsParfaits(donne, noeudsMax, arret);
+    QThreadPool::globalInstance()->start([this, abandon, numero, &suivi, travail = std::move(travail)] {
+        std::optional<Resultat> resultat = travail(*abandon);
         // Back on the window's thread, where the coach is known to be alive unless abandoned.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [this, abandon, generation, numero, points] {
-                if (!abandon->load()) livre(generation, numero, points);
+            [this, abandon, numero, &suivi, resultat = std::move(resultat)] {
+                if (abandon->load()) return;
+                suivi[numero] = {resultat ? Etat::Connu : Etat::Abandonne, resultat};
+                emit evaluee(numero);
             },
             Qt::QueuedConnection);
     });
 }
 
-void CoachDeLaDonne::livre(int generation, int numero, std::optional<Points> points) {
-    if (generation != generation_) return;
-    resultats_[numero] = {points ? Etat::Connu : Etat::Abandonne, points};
-    emit evaluee(numero);
+void CoachDeLaDonne::evalue(int numero, const HistoriqueDesDonnes::Donne& donne, bool departAtoutPlusHaut) {
+    if (etat(numero) == Etat::Inconnu) {
+        const std::uint64_t noeudsMax = noeudsMax_;
+        lance<Points>(numero, resultats_, [donne, noeudsMax](const std::atomic<bool>& abandon) {
+            const auto debut = std::chrono::steady_clock::now();
+            return pointsParfaits(donne, noeudsMax, [&] {
+                return abandon.load() || std::chrono::steady_clock::now() - debut > std::chrono::milliseconds(DUREE_MAX_MS);
+            });
+        });
+    }
+    if (etatCritique(numero) == Etat::Inconnu) {
+        const std::uint64_t noeudsParCarte = noeudsParCarte_;
+        lance<Maitre_Critique::Bilan>(
+            numero, critiques_, [donne, departAtoutPlusHaut, noeudsParCarte](const std::atomic<bool>& abandon) {
+                Maitre_Conseil maitre(departAtoutPlusHaut);
+                const auto conseil = [&](const Partie& partie, int premier, CarteSet main,
+                                         const std::array<CarteSet, 4>& annoncees) {
+                    return maitre.carte(partie, premier, main, annoncees, abandon);
+                };
+                return Maitre_Critique::critique(donne, EQUIPE_DE_L_UTILISATEUR, conseil, abandon, noeudsParCarte);
+            });
+    }
 }
 
-CoachDeLaDonne::Etat CoachDeLaDonne::etat(int numero) const {
-    const auto it = resultats_.find(numero);
-    return it == resultats_.end() ? Etat::Inconnu : it->second.first;
-}
+CoachDeLaDonne::Etat CoachDeLaDonne::etat(int numero) const { return etatDans(resultats_, numero); }
 
 std::optional<CoachDeLaDonne::Points> CoachDeLaDonne::resultat(int numero) const {
-    const auto it = resultats_.find(numero);
-    return it == resultats_.end() ? std::nullopt : it->second.second;
+    return resultatDans(resultats_, numero);
+}
+
+CoachDeLaDonne::Etat CoachDeLaDonne::etatCritique(int numero) const { return etatDans(critiques_, numero); }
+
+std::optional<Maitre_Critique::Bilan> CoachDeLaDonne::critique(int numero) const {
+    return resultatDans(critiques_, numero);
 }
 
 void CoachDeLaDonne::oublie() {
-    ++generation_;
+    abandon_->store(true);
+    abandon_ = std::make_shared<std::atomic<bool>>(false);
     resultats_.clear();
+    critiques_.clear();
 }

@@ -9,13 +9,15 @@
 #include <memory>
 #include <optional>
 
+#include "ai/Maitre_Critique.h"
 #include "models/HistoriqueDesDonnes.h"
 
-// The coach beside the hands of a deal that ended: what the deal's cards were worth to each team
-// had all four hands been played perfectly with every card known (double-dummy), to set beside
-// what was played. The solver may take seconds from the first card, so it works in a thread of
-// its own and the answer comes back to the window's thread; a solve past its budget is given up
-// and said so. It reads only the hands and the mode: nothing of the game changes.
+// The coach beside the hands of a deal that ended. First what the deal's cards were worth to each
+// team had all four hands been played perfectly with every card known (double-dummy), to set
+// beside what was played; then where the user's team (seats 0 and 2) lost the most against the
+// master's choice (`Maitre_Critique`). Both may take seconds, so each works in a thread of its own
+// and the answer comes back to the window's thread; a solve past its budget is given up and said
+// so. It reads only the hands, the mode and the melds shown: nothing of the game changes.
 class CoachDeLaDonne : public QObject {
     Q_OBJECT
 public:
@@ -24,31 +26,45 @@ public:
 
     static constexpr std::uint64_t NOEUDS_MAX = 400'000'000;
     static constexpr int DUREE_MAX_MS = 20000;
+    static constexpr int EQUIPE_DE_L_UTILISATEUR = 0;
 
     // Each team's card points with perfect play, multiplied, the bonus of all nine tricks
     // included; none when the deal is not whole or the solver gave up.
     static std::optional<Points> pointsParfaits(const HistoriqueDesDonnes::Donne& donne, std::uint64_t noeudsMax,
                                                 const std::function<bool()>& arret = {});
 
-    explicit CoachDeLaDonne(QObject* parent = nullptr, std::uint64_t noeudsMax = NOEUDS_MAX);
+    explicit CoachDeLaDonne(QObject* parent = nullptr, std::uint64_t noeudsMax = NOEUDS_MAX,
+                            std::uint64_t noeudsParCarte = Maitre_Critique::NOEUDS_PAR_CARTE);
     ~CoachDeLaDonne() override;
 
-    // Starts the solve of a deal that ended, once per deal number; `evaluee` tells when it is done.
-    void evalue(int numero, const HistoriqueDesDonnes::Donne& donne);
+    // Starts the solve and the master's review of a deal that ended, once per deal number;
+    // `evaluee` tells when either is done. `departAtoutPlusHaut`: the user's way of leading
+    // trumps, which the master keeps to.
+    void evalue(int numero, const HistoriqueDesDonnes::Donne& donne, bool departAtoutPlusHaut);
     Etat etat(int numero) const;
     std::optional<Points> resultat(int numero) const;
-    // Another game: the answers still to come for the earlier one are dropped.
+    Etat etatCritique(int numero) const;
+    std::optional<Maitre_Critique::Bilan> critique(int numero) const;
+    // Another game: the work still running for the earlier one stops and its answers are dropped.
     void oublie();
 
 signals:
     void evaluee(int numero);
 
 private:
-    void livre(int generation, int numero, std::optional<Points> points);
+    template <class Resultat>
+    using Suivi = std::map<int, std::pair<Etat, std::optional<Resultat>>>;
+
+    // Runs the work in the thread pool and keeps its answer for the deal, unless the coach has
+    // let the work go meanwhile.
+    template <class Resultat>
+    void lance(int numero, Suivi<Resultat>& suivi, std::function<std::optional<Resultat>(const std::atomic<bool>&)> travail);
 
     std::uint64_t noeudsMax_;
-    int generation_ = 0;
-    // Set when the coach goes: the threads still solving stop, and their answers are dropped.
+    std::uint64_t noeudsParCarte_;
+    // Set when the coach goes or forgets a game: the threads still working stop, and their
+    // answers are dropped.
     std::shared_ptr<std::atomic<bool>> abandon_;
-    std::map<int, std::pair<Etat, std::optional<Points>>> resultats_;
+    Suivi<Points> resultats_;
+    Suivi<Maitre_Critique::Bilan> critiques_;
 };

@@ -30,7 +30,17 @@ enum IdTexte {
     ID_POINTS_DE_LA_DONNE = 3956,
     ID_DONNE_ET_JEU_PARFAIT = 3966,
     ID_JEU_PARFAIT_NON_CALCULE = 3967,
+    ID_ANALYSE_EN_COURS = 3970,
+    ID_ANALYSE_IMPOSSIBLE,
+    ID_RIEN_DE_MIEUX,
+    ID_PERTES_FACE_AU_MAITRE,
+    ID_PERTE,
+    ID_CARTE_DU_MAITRE,
+    ID_CARTES_NON_JUGEES,
 };
+
+// The costliest cards the coach lists: more would crowd out the hands.
+constexpr std::size_t NB_PERTES_MONTREES = 3;
 
 // All nine tricks played: a game that ended in the middle of a deal has nothing to solve.
 bool estEntiere(const HistoriqueDesDonnes::Donne& donne) {
@@ -54,6 +64,30 @@ QPixmap trameDuFeutre() {
             trame.setPixelColor(x, y, clair ? QColor(255, 255, 255, alpha) : QColor(0, 0, 0, alpha));
         }
     return QPixmap::fromImage(trame);
+}
+
+// The coach's lines for a deal: its state while it works, then the cards where the user's team
+// lost the most against the master's choice.
+QStringList lignesDuCoach(const CoachDeLaDonne& coach, int numero, const Table& table) {
+    switch (coach.etatCritique(numero)) {
+        case CoachDeLaDonne::Etat::Inconnu: return {};
+        case CoachDeLaDonne::Etat::EnCours: return {qtexte(ID_ANALYSE_EN_COURS)};
+        case CoachDeLaDonne::Etat::Abandonne: return {qtexte(ID_ANALYSE_IMPOSSIBLE)};
+        case CoachDeLaDonne::Etat::Connu: break;
+    }
+    const Maitre_Critique::Bilan bilan = *coach.critique(numero);
+    QStringList lignes;
+    if (bilan.ecarts.empty())
+        lignes << qtexte(ID_RIEN_DE_MIEUX);
+    else
+        lignes << qtexte(ID_PERTES_FACE_AU_MAITRE);
+    for (std::size_t k = 0; k < std::min(bilan.ecarts.size(), NB_PERTES_MONTREES); ++k) {
+        const Maitre_Critique::Ecart& ecart = bilan.ecarts[k];
+        lignes << qtexte(formate(ID_PERTE, ecart.pli, table.nomDuJoueur(ecart.siege), ecart.jouee->getNom(), ecart.perte))
+               << qtexte(formate(ID_CARTE_DU_MAITRE, ecart.conseillee->getNom()));
+    }
+    if (bilan.nonJugees > 0) lignes << qtexte(formate(ID_CARTES_NON_JUGEES, bilan.nonJugees));
+    return lignes;
 }
 
 QFont policeDesLignes(const Echelle& echelle) {
@@ -129,7 +163,6 @@ void VueTable::rafraichit() {
     labelEtat_->setText(table_ ? qtexte(table_->labelEtat()) : QString());
     for (int i = 0; i < NB_HISTORIQUE; ++i)
         historique_[i]->setText(table_ ? qtexte(table_->labelsHistorique()[i]) : QString());
-    placeTextes();
     tas_->rafraichit();
     suitMainsDeLaDonne();
     for (VueCartesRamassees* ramassees : ramassees_) ramassees->update();
@@ -161,6 +194,12 @@ bool VueTable::montreDernierPli() {
 }
 
 void VueTable::suitMainsDeLaDonne() {
+    montreMainsDeLaDonne();
+    placeMains();
+    placeTextes();
+}
+
+void VueTable::montreMainsDeLaDonne() {
     const HistoriqueDesDonnes::Donne* donne = nullptr;
     if (table_ && estEntreLesDonnes(table_->etatJeu()) && !tas_->pliMontre())
         donne = historique().derniereDonneTerminee();
@@ -184,13 +223,21 @@ void VueTable::suitMainsDeLaDonne() {
                                          (*donne->points)[equipe] - donne->pointsCartes[equipe]));
     }
     const int numero = static_cast<int>(donne - donnes.data()) + 1;
-    if (estEntiere(*donne)) coach_->evalue(numero, *donne);
+    if (Joueur* utilisateur = table_->getJoueur(0); estEntiere(*donne) && utilisateur)
+        coach_->evalue(numero, *donne, utilisateur->options().getDepartAtoutPlusHaut());
     std::string titre = formate(ID_MAINS_DE_LA_DONNE, numero);
     if (const auto parfaits = coach_->resultat(numero))
         titre = formate(ID_DONNE_ET_JEU_PARFAIT, numero, (*parfaits)[0], (*parfaits)[1]);
     else if (coach_->etat(numero) == CoachDeLaDonne::Etat::Abandonne)
         titre = formate(ID_JEU_PARFAIT_NON_CALCULE, numero);
-    mains_->montre(qtexte(titre), mains);
+    mains_->montre(qtexte(titre), mains, lignesDuCoach(*coach_, numero, *table_));
+}
+
+void VueTable::placeMains() {
+    const int w = classique_.width();
+    const int h = classique_.height();
+    const int enPlus = mains_->isVisible() ? mains_->hauteurDuCoach() : 0;
+    mains_->place(QRect(w / 3, h / 3 - 30 - enPlus, w / 3, h / 3 + enPlus), echelle_);
 }
 
 void VueTable::setConfirmationAutomatique(bool active) {
@@ -253,7 +300,6 @@ void VueTable::disposition() {
     const int w = classique_.width();
     const int h = classique_.height();
     tas_->place(QRect(w / 3, h / 3 - 30, w / 3, h / 3), echelle_);
-    mains_->place(QRect(w / 3, h / 3 - 30, w / 3, h / 3), echelle_);
     for (QLabel* label : historique_) label->setFont(policeDesLignes(echelle_));
     labelEtat_->setFont(policeDesLignes(echelle_));
     for (VuePanelJoueur* panel : panels_) panel->place(w, h, echelle_);
@@ -264,9 +310,11 @@ void VueTable::disposition() {
     rafraichit();
 }
 
+// Above the pile, or above the hands of the deal with the coach's lines.
 QRect VueTable::rectColonne() const {
     const int w = classique_.width();
-    return echelle_.rect(w / 3, 0, w / 3, classique_.height() / 3 - 30);
+    const int enPlus = mains_->isVisible() ? mains_->hauteurDuCoach() : 0;
+    return echelle_.rect(w / 3, 0, w / 3, classique_.height() / 3 - 30 - enPlus);
 }
 
 void VueTable::placeTextes() {

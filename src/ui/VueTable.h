@@ -72,8 +72,11 @@ private:
     void placeTextes();
     QRect rectColonne() const;
     // Between two deals and after the game, the hands of the deal that ended take the pile's
-    // place, unless the user asked to see the last trick.
+    // place, unless the user asked to see the last trick; the texts above make room for the
+    // coach's lines.
     void suitMainsDeLaDonne();
+    void montreMainsDeLaDonne();
+    void placeMains();
 
     Table* table_ = nullptr;
     VueTasCentral* tas_;

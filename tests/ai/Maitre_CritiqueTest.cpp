@@ -41,14 +41,14 @@ struct ConseillerDeTest {
     }
 };
 
-// The team's points to come when the seat to play puts this card, worked out apart from the
-// critique: the points of the tricks done and the solver's value of the position that follows.
-int valeurApres(Partie partie, std::array<CarteSet, 4> mains, const Carte& carte) {
-    const int siege = partie.noDuProchainAJouer();
-    mains[siege].erase(carte);
-    partie.joueCarte(carte, siege);
+// Every playable card's value for the seat's team, as the solver gives them all at once.
+int valeurDe(const Partie& partie, const std::array<CarteSet, 4>& mains, const Carte& carte) {
     static Maitre_Solveur solveur;
-    return partie.getPointsEquipe(0) + solveur.resout(Maitre_PositionOuverte::depuis(partie, mains));
+    const auto valeurs = solveur.valeursDesCartes(Maitre_PositionOuverte::depuis(partie, mains));
+    for (unsigned k = 0; k < valeurs.nombre; ++k)
+        if (valeurs.cartes[k].tag == carte.getTag()) return valeurs.cartes[k].valeur;
+    ADD_FAILURE() << carte.getNom() << " is not playable";
+    return 0;
 }
 
 }  // namespace
@@ -59,11 +59,11 @@ int valeurApres(Partie partie, std::array<CarteSet, 4> mains, const Carte& carte
 TEST(Maitre_Critique, CeQueLaCarteConseilleeValaitDePlusAvecLesVraiesMains) {
     const std::atomic<bool> abandon{false};
     int ecartsVus = 0;
-    for (const std::size_t numero : {0u, 1u, 2u}) {
-        const HistoriqueDesDonnes::Donne& donne = donnesDeReference()[numero];
-        SCOPED_TRACE("deal " + std::to_string(numero + 1));
+    for (const auto [numero, equipe] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}, {2, 1}}) {
+        const HistoriqueDesDonnes::Donne& donne = donnesDeReference()[static_cast<std::size_t>(numero)];
+        SCOPED_TRACE("deal " + std::to_string(numero + 1) + ", team " + std::to_string(equipe));
         ConseillerDeTest conseiller{donne, {}};
-        const auto bilan = Maitre_Critique::critique(donne, 0, conseiller.conseiller(), abandon);
+        const auto bilan = Maitre_Critique::critique(donne, equipe, conseiller.conseiller(), abandon);
         ASSERT_TRUE(bilan);
         EXPECT_EQ(bilan->nonJugees, 0);
 
@@ -75,12 +75,12 @@ TEST(Maitre_Critique, CeQueLaCarteConseilleeValaitDePlusAvecLesVraiesMains) {
             const int siege = partie.noDuProchainAJouer();
             const Carte& jouee = *carteJouee(donne, partie);
             const CarteSet jouables = partie.cartesJouables(mains[siege]);
-            if (siege % 2 == 0 && jouables.size() > 1) {
+            if (siege % 2 == equipe && jouables.size() > 1) {
                 attendusVus.emplace_back(mains[siege], donne.annoncesMontrees);
                 const Carte& conseillee = partie.nbCartesJouees() < 12 ? jouee : *jouables.begin();
                 if (&conseillee != &jouee) {
                     const int perte =
-                        (valeurApres(partie, mains, conseillee) - valeurApres(partie, mains, jouee)) * donne.multiplicateur;
+                        (valeurDe(partie, mains, conseillee) - valeurDe(partie, mains, jouee)) * donne.multiplicateur;
                     if (perte > 0)
                         attendus.push_back({static_cast<int>(partie.nbCartesJouees() / 4) + 1, siege, &jouee, &conseillee, perte});
                 }

@@ -141,7 +141,7 @@ void verifieConseils(Releve& releve, VuePanelJoueur* vue) {
 // Every text of the hands of a deal on one line in its box, no card over a text or outside.
 void verifieMains(Releve& releve, const VueMainsDeLaDonne& mains) {
     std::vector<QRect> textes;
-    for (int i = 0; i < VueMainsDeLaDonne::NB_TEXTES; ++i) {
+    for (int i = 0; i < mains.nbTextes(); ++i) {
         if (mains.texte(i).isEmpty()) continue;
         const QRect rect = mains.rectTexte(i);
         textes.push_back(rect);

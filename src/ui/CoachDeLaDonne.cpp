@@ -1,12 +1,11 @@
 #include "ui/CoachDeLaDonne.h"
 
-#include <QCoreApplication>
-#include <QThreadPool>
 #include <chrono>
 
 #include "ai/Maitre_Conseil.h"
 #include "ai/Maitre_PositionOuverte.h"
 #include "ai/Maitre_Solveur.h"
+#include "ui/TravailDeFond.h"
 
 namespace {
 
@@ -61,19 +60,11 @@ template <class Resultat>
 void CoachDeLaDonne::lance(int numero, Suivi<Resultat>& suivi,
                            std::function<std::optional<Resultat>(const std::atomic<bool>&)> travail) {
     suivi[numero] = {Etat::EnCours, std::nullopt};
-    const auto abandon = abandon_;
-    QThreadPool::globalInstance()->start([this, abandon, numero, &suivi, travail = std::move(travail)] {
-        std::optional<Resultat> resultat = travail(*abandon);
-        // Back on the window's thread, where the coach is known to be alive unless abandoned.
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [this, abandon, numero, &suivi, resultat = std::move(resultat)] {
-                if (abandon->load()) return;
-                suivi[numero] = {resultat ? Etat::Connu : Etat::Abandonne, resultat};
-                emit evaluee(numero);
-            },
-            Qt::QueuedConnection);
-    });
+    lanceTravailDeFond<std::optional<Resultat>>(abandon_, std::move(travail),
+                                                [this, numero, &suivi](std::optional<Resultat> resultat) {
+                                                    suivi[numero] = {resultat ? Etat::Connu : Etat::Abandonne, resultat};
+                                                    emit evaluee(numero);
+                                                });
 }
 
 void CoachDeLaDonne::evalue(int numero, const HistoriqueDesDonnes::Donne& donne, bool departAtoutPlusHaut) {

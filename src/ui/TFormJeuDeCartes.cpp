@@ -80,10 +80,12 @@ enum IdTexte {
     ID_FEUILLE_DE_MARQUE,
     ID_CONFIRMATION_AUTOMATIQUE,
     ID_STATISTIQUES_ENDOMMAGEES = 3964,
+    ID_CONSEILS_DU_MAITRE = 3979,
 };
 
 // The user's choices kept between runs, beside the language.
 const char* const CLE_CONFIRMATION_AUTOMATIQUE = "ConfirmationAutomatique";
+const char* const CLE_CONSEILS_DU_MAITRE = "ConseilsDuMaitre";
 
 QSettings reglages() { return QSettings(QStringLiteral("Trumpwise"), QStringLiteral("Trumpwise")); }
 
@@ -101,6 +103,7 @@ const ItemDeMenu ITEMS[] = {
     {"Apropos1", ID_A_PROPOS},                 {"Scores1", ID_STATISTIQUES},
     {"JoueurNometnivau1", ID_JOUEUR},          {"DernierPli1", ID_DERNIER_PLI},
     {"FeuilleDeMarque1", ID_FEUILLE_DE_MARQUE}, {"ConfirmationAutomatique1", ID_CONFIRMATION_AUTOMATIQUE},
+    {"ConseilsDuMaitre1", ID_CONSEILS_DU_MAITRE},
 };
 
 std::string nomDeFichierNatif(const QString& nom) { return QFile::encodeName(nom).toStdString(); }
@@ -198,6 +201,9 @@ TFormJeuDeCartes::TFormJeuDeCartes(QStringList arguments, QWidget* parent)
     const bool automatique = reglages().value(QString::fromLatin1(CLE_CONFIRMATION_AUTOMATIQUE), false).toBool();
     action("ConfirmationAutomatique1")->setChecked(automatique);
     vueTable_->setConfirmationAutomatique(automatique);
+    const bool conseils = reglages().value(QString::fromLatin1(CLE_CONSEILS_DU_MAITRE), false).toBool();
+    action("ConseilsDuMaitre1")->setChecked(conseils);
+    vueTable_->setConseilsDuMaitre(conseils);
 
     auto* debug = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D), this);
     connect(debug, &QShortcut::activated, this, &TFormJeuDeCartes::basculeAffichageDebug);
@@ -265,6 +271,9 @@ void TFormJeuDeCartes::creeMenus() {
     item(menuAffichage_, "DernierPli1", &TFormJeuDeCartes::DernierPli1Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     item(menuAffichage_, "FeuilleDeMarque1", &TFormJeuDeCartes::FeuilleDeMarque1Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    QAction* conseils = item(menuAffichage_, "ConseilsDuMaitre1", &TFormJeuDeCartes::ConseilsDuMaitre1Click);
+    conseils->setCheckable(true);
+    conseils->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
     aPropos_ = menuBar()->addAction(QString());
     aPropos_->setObjectName(QStringLiteral("Apropos1"));
@@ -583,6 +592,12 @@ void TFormJeuDeCartes::ConfirmationAutomatique1Click() {
     const bool active = action("ConfirmationAutomatique1")->isChecked();
     reglages().setValue(QString::fromLatin1(CLE_CONFIRMATION_AUTOMATIQUE), active);
     vueTable_->setConfirmationAutomatique(active);
+}
+
+void TFormJeuDeCartes::ConseilsDuMaitre1Click() {
+    const bool actifs = action("ConseilsDuMaitre1")->isChecked();
+    reglages().setValue(QString::fromLatin1(CLE_CONSEILS_DU_MAITRE), actifs);
+    vueTable_->setConseilsDuMaitre(actifs);
 }
 
 void TFormJeuDeCartes::basculeAffichageDebug() {

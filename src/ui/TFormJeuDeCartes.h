@@ -88,6 +88,7 @@ public:
     void DernierPli1Click();
     void FeuilleDeMarque1Click();
     void ConfirmationAutomatique1Click();
+    void ConseilsDuMaitre1Click();
     void ServerDirectPlay1Click();
     void ClientDirectPlay1Click();
 

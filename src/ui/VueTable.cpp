@@ -10,6 +10,7 @@
 #include "table/Table.h"
 #include "ui/CoachDeLaDonne.h"
 #include "ui/PlateformeQt.h"
+#include "ui/SuggestionDuMaitre.h"
 #include "ui/Texte.h"
 #include "models/HistoriqueDesDonnes.h"
 #include "platform/TableDesTextes.h"
@@ -37,6 +38,8 @@ enum IdTexte {
     ID_PERTE,
     ID_CARTE_DU_MAITRE,
     ID_CARTES_NON_JUGEES,
+    ID_LE_MAITRE_REFLECHIT,
+    ID_LE_MAITRE_JOUERAIT,
 };
 
 // The costliest cards the coach lists: more would crowd out the hands.
@@ -117,6 +120,11 @@ VueTable::VueTable(QWidget* parent) : QWidget(parent), feutre_(trameDuFeutre()) 
     labelEtat_->setWordWrap(true);
     labelEtat_->setFont(policeDesLignes(echelle_));
     labelEtat_->setStyleSheet(QStringLiteral("color: #ffe680; font-weight: bold;"));
+    labelConseil_ = new QLabel(this);
+    labelConseil_->setAlignment(Qt::AlignCenter);
+    labelConseil_->setWordWrap(true);
+    labelConseil_->setFont(policeDesLignes(echelle_));
+    labelConseil_->setStyleSheet(QStringLiteral("color: #a8e6ff; font-style: italic;"));
     for (auto& panel : panels_) panel = new VuePanelJoueur(this);
     for (auto& ramassees : ramassees_) {
         ramassees = new VueCartesRamassees(this);
@@ -129,6 +137,8 @@ VueTable::VueTable(QWidget* parent) : QWidget(parent), feutre_(trameDuFeutre()) 
     coach_ = new CoachDeLaDonne(this);
     connect(coach_, &CoachDeLaDonne::evaluee, this, &VueTable::suitMainsDeLaDonne);
     connect(tas_, &VueTasCentral::pliCache, this, &VueTable::suitMainsDeLaDonne);
+    suggestion_ = new SuggestionDuMaitre(this);
+    connect(suggestion_, &SuggestionDuMaitre::changement, this, &VueTable::montreSuggestion);
 }
 
 VueTable::~VueTable() { setTable(nullptr); }
@@ -142,6 +152,7 @@ void VueTable::setTable(Table* table) {
     table_ = table;
     historiqueLu_ = {0, -1};
     coach_->oublie();
+    suggestion_->oublie();
     tas_->setModele(table ? &table->tasCentral() : nullptr);
     for (int equipe = 0; equipe < 2; ++equipe) {
         ramassees_[equipe]->setModele(table ? &table->panelRamassees(equipe) : nullptr);
@@ -164,7 +175,8 @@ void VueTable::rafraichit() {
     for (int i = 0; i < NB_HISTORIQUE; ++i)
         historique_[i]->setText(table_ ? qtexte(table_->labelsHistorique()[i]) : QString());
     tas_->rafraichit();
-    suitMainsDeLaDonne();
+    suggestion_->suit(situationDeLUtilisateur());
+    montreSuggestion();
     for (VueCartesRamassees* ramassees : ramassees_) ramassees->update();
     emit changement();
 }
@@ -240,6 +252,38 @@ void VueTable::placeMains() {
     mains_->place(QRect(w / 3, h / 3 - 30 - enPlus, w / 3, h / 3 + enPlus), echelle_);
 }
 
+void VueTable::setConseilsDuMaitre(bool actifs) {
+    suggestion_->setActive(actifs);
+    rafraichit();
+}
+
+// A seat of this computer whose hand waits for a card: what its player knows then.
+std::optional<SuggestionDuMaitre::Situation> VueTable::situationDeLUtilisateur() {
+    if (!table_ || !table_->partie() || !EvenementDeJeu::estEtatCarte(table_->etatJeu())) return std::nullopt;
+    const Partie& partie = *table_->partie();
+    Joueur* joueur = table_->getJoueur(partie.noDuProchainAJouer());
+    if (!joueur || !joueur->panel().estComplet() || !joueur->panel().zoneCartesActive()) return std::nullopt;
+    const auto& donnes = historique().donnes();
+    if (donnes.empty()) return std::nullopt;
+    return SuggestionDuMaitre::Situation{{static_cast<int>(donnes.size()), static_cast<int>(partie.nbCartesJouees())},
+                                         partie,
+                                         table_->joueurDoitChoisirAtout(),
+                                         joueur->getMain(),
+                                         donnes.back().annoncesMontrees,
+                                         joueur->options().getDepartAtoutPlusHaut()};
+}
+
+// Under the status line, and the texts placed again around it; then the hands of the deal.
+void VueTable::montreSuggestion() {
+    QString texte;
+    if (suggestion_->etat() == SuggestionDuMaitre::Etat::EnCours)
+        texte = qtexte(ID_LE_MAITRE_REFLECHIT);
+    else if (const Carte* carte = suggestion_->carte())
+        texte = qtexte(formate(ID_LE_MAITRE_JOUERAIT, carte->getNom()));
+    labelConseil_->setText(texte);
+    suitMainsDeLaDonne();
+}
+
 void VueTable::setConfirmationAutomatique(bool active) {
     confirmationAutomatique_ = active;
     for (VuePanelJoueur* vue : panels_)
@@ -302,6 +346,7 @@ void VueTable::disposition() {
     tas_->place(QRect(w / 3, h / 3 - 30, w / 3, h / 3), echelle_);
     for (QLabel* label : historique_) label->setFont(policeDesLignes(echelle_));
     labelEtat_->setFont(policeDesLignes(echelle_));
+    labelConseil_->setFont(policeDesLignes(echelle_));
     for (VuePanelJoueur* panel : panels_) panel->place(w, h, echelle_);
     const int topRamassees = 2 * h / 3 - 30;
     for (VueCartesRamassees* ramassees : ramassees_) ramassees->setEchelle(echelle_);
@@ -329,7 +374,10 @@ void VueTable::placeTextes() {
     const int hauteurEtat = hauteurPour(labelEtat_);
     labelEtat_->setGeometry(colonne.left(), echelle_.px(TOP_ETAT), colonne.width(), hauteurEtat);
     labelEtat_->setVisible(hauteurEtat > 0);
-    const int haut = echelle_.px(TOP_ETAT) + hauteurEtat;
+    const int hauteurConseil = hauteurPour(labelConseil_);
+    labelConseil_->setGeometry(colonne.left(), echelle_.px(TOP_ETAT) + hauteurEtat, colonne.width(), hauteurConseil);
+    labelConseil_->setVisible(hauteurConseil > 0);
+    const int haut = echelle_.px(TOP_ETAT) + hauteurEtat + hauteurConseil;
     int bas = colonne.bottom() + 1;
     for (QLabel* label : historique_) {
         const int hauteur = std::max(hauteurPour(label), echelle_.px(HAUTEUR_LIGNE));

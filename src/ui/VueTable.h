@@ -5,9 +5,11 @@
 #include <QWidget>
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "models/HistoriqueDesDonnes.h"
 #include "ui/Echelle.h"
+#include "ui/SuggestionDuMaitre.h"
 
 class QLabel;
 class Table;
@@ -43,6 +45,8 @@ public:
     bool montreDernierPli();
     // The user's option: his trick collections and confirmations clicked for him after a pause.
     void setConfirmationAutomatique(bool active);
+    // The user's option: while he is to play, the card the master would play for him.
+    void setConseilsDuMaitre(bool actifs);
 
     VuePanelJoueur* vuePanel(int siege) const { return panels_[siege::verifie(siege)]; }
     VueTasCentral* vueTas() const { return tas_; }
@@ -50,6 +54,8 @@ public:
     VueMainsDeLaDonne* vueMains() const { return mains_; }
     CoachDeLaDonne* coach() const { return coach_; }
     QLabel* labelEtat() const { return labelEtat_; }
+    QLabel* labelConseil() const { return labelConseil_; }
+    SuggestionDuMaitre* suggestion() const { return suggestion_; }
     QLabel* labelHistorique(int i) const { return historique_[i]; }
     const Echelle& echelle() const { return echelle_; }
 
@@ -77,15 +83,19 @@ private:
     void suitMainsDeLaDonne();
     void montreMainsDeLaDonne();
     void placeMains();
+    std::optional<SuggestionDuMaitre::Situation> situationDeLUtilisateur();
+    void montreSuggestion();
 
     Table* table_ = nullptr;
     VueTasCentral* tas_;
     QLabel* labelEtat_;
+    QLabel* labelConseil_;
     std::array<QLabel*, NB_HISTORIQUE> historique_{};
     std::array<VuePanelJoueur*, 4> panels_{};
     std::array<VueCartesRamassees*, 2> ramassees_{};
     VueMainsDeLaDonne* mains_;
     CoachDeLaDonne* coach_;
+    SuggestionDuMaitre* suggestion_;
     HistoriqueDesDonnes donnes_;
     // What the history was read from: the record's length and the table's state.
     std::pair<std::size_t, int> historiqueLu_{0, -1};

@@ -11,6 +11,7 @@
 
 #include "platform/TableDesTextes.h"
 #include "support/PartieDeQuatreHumains.h"
+#include "ai/Maitre_Conseil.h"
 #include "ui/CoachDeLaDonne.h"
 #include "ui/Texte.h"
 #include "ui/VueCartesRamassees.h"
@@ -208,7 +209,9 @@ TEST_F(AidesDeLaTableTest, TheCostliestCardsOfTheUsersTeamAgainstTheMasterBeside
         const Maitre_Critique::Ecart& ecart = bilan->ecarts[k];
         EXPECT_EQ(ecart.siege % 2, 0);
         EXPECT_GT(ecart.perte, 0);
-        if (k > 0) EXPECT_LE(ecart.perte, bilan->ecarts[k - 1].perte);
+        if (k > 0) {
+            EXPECT_LE(ecart.perte, bilan->ecarts[k - 1].perte);
+        }
         attendues << qtexte(formate(3974, ecart.pli, partie.table.nomDuJoueur(ecart.siege), ecart.jouee->getNom(), ecart.perte))
                   << qtexte(formate(3975, ecart.conseillee->getNom()));
     }
@@ -222,9 +225,49 @@ TEST_F(AidesDeLaTableTest, TheCostliestCardsOfTheUsersTeamAgainstTheMasterBeside
     }
     EXPECT_EQ(lignes, attendues);
     EXPECT_EQ(mains->geometry().bottom(), vue_.vueTas()->geometry().bottom()) << "it grows upwards";
-    for (int i = 0; i < VueTable::NB_HISTORIQUE; ++i)
-        if (vue_.labelHistorique(i)->isVisible())
+    for (int i = 0; i < VueTable::NB_HISTORIQUE; ++i) {
+        if (vue_.labelHistorique(i)->isVisible()) {
             EXPECT_FALSE(vue_.labelHistorique(i)->geometry().intersects(mains->geometry())) << "history line " << i;
+        }
+    }
     EXPECT_FALSE(vue_.labelEtat()->geometry().intersects(mains->geometry()));
     vue_.setTable(nullptr);
+}
+
+// On demand, while a user is to play, the master's card for him under the status line: "thinking"
+// first, then the card, which is the master's from what that seat knows. It is never played, and
+// it goes when the seat has played or the option is switched off.
+TEST_F(AidesDeLaTableTest, TheMastersCardForTheUserToPlayOnDemand) {
+    partie_.demarre(OptionsDePartie());
+    partie_.joueJusqua(EvenementDeJeu::Tour5_AttendCarte1);
+    ASSERT_EQ(partie_.table.etatJeu(), EvenementDeJeu::Tour5_AttendCarte1);
+    EXPECT_TRUE(vue_.labelConseil()->text().isEmpty()) << "off by default";
+
+    vue_.setConseilsDuMaitre(true);
+    SuggestionDuMaitre* suggestion = vue_.suggestion();
+    EXPECT_EQ(suggestion->etat(), SuggestionDuMaitre::Etat::EnCours);
+    EXPECT_EQ(vue_.labelConseil()->text(), qtexte(3977));
+    EXPECT_TRUE(vue_.labelConseil()->isVisible());
+    const std::vector<std::string> enregistrement = partie_.table.listeDesEvenements().enregistrement();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return suggestion->etat() == SuggestionDuMaitre::Etat::Connue; }, 20000));
+
+    const Partie& partie = *partie_.table.partie();
+    Joueur& joueur = partie_.joueur(partie.noDuProchainAJouer());
+    const std::atomic<bool> abandon{false};
+    const Carte* attendue = Maitre_Conseil(joueur.options().getDepartAtoutPlusHaut())
+                                .carte(partie, partie_.table.joueurDoitChoisirAtout(), joueur.getMain(),
+                                       vue_.historique().donnes().back().annoncesMontrees, abandon);
+    EXPECT_EQ(suggestion->carte(), attendue);
+    EXPECT_EQ(vue_.labelConseil()->text(), qtexte(formate(3978, attendue->getNom())));
+    EXPECT_EQ(partie_.table.listeDesEvenements().enregistrement(), enregistrement);
+    EXPECT_TRUE(joueur.panel().zoneCartesActive()) << "the card is the user's to play";
+    EXPECT_FALSE(vue_.labelConseil()->geometry().intersects(vue_.labelEtat()->geometry()));
+
+    partie_.agit();
+    ASSERT_NE(partie_.table.etatJeu(), EvenementDeJeu::Tour5_AttendCarte1);
+    EXPECT_NE(suggestion->etat(), SuggestionDuMaitre::Etat::Connue) << "the next seat's moment";
+    vue_.setConseilsDuMaitre(false);
+    EXPECT_EQ(suggestion->etat(), SuggestionDuMaitre::Etat::Aucune);
+    EXPECT_TRUE(vue_.labelConseil()->text().isEmpty());
+    EXPECT_FALSE(vue_.labelConseil()->isVisible());
 }

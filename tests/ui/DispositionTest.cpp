@@ -184,6 +184,8 @@ void verifie(Releve& releve, VueTable& vue) {
     }
     ajoute("status line", vue.labelEtat());
     texteTient(releve, vue.labelEtat(), "status line");
+    ajoute("advice line", vue.labelConseil());
+    texteTient(releve, vue.labelConseil(), "advice line");
     for (int i = 0; i < VueTable::NB_HISTORIQUE; ++i) {
         ajoute("history line " + std::to_string(i), vue.labelHistorique(i));
         texteTient(releve, vue.labelHistorique(i), "history line " + std::to_string(i));
@@ -228,6 +230,7 @@ TEST_F(DispositionTest, ToutTientEtRienNeSeChevaucheDansLesTroisLanguesATroisTai
             partie.plateforme.reponses = {false};
             VueTable vue;
             vue.resize(taille.zone);
+            vue.setConseilsDuMaitre(true);
             vue.setTable(&partie.table);
             vue.show();
             OptionsDePartie options;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include "platform/Exception.h"
@@ -273,4 +274,29 @@ TEST_F(TFormJeuDeCartesTest, DesStatistiquesEndommageesRepartentDeZeroEtLeDisent
     EXPECT_EQ(message, qtexte(formate(3964, fichier.string())));
     EXPECT_FALSE(std::filesystem::exists(fichier));
     std::filesystem::remove(fichier.string() + ".endommage");
+}
+
+// The master's advice is a display option of the View menu, off until the user asks for it and
+// then remembered for the next runs.
+TEST_F(TFormJeuDeCartesTest, LesConseilsDuMaitreSontUneOptionRetenue) {
+    QSettings reglages(QStringLiteral("Trumpwise"), QStringLiteral("Trumpwise"));
+    reglages.remove(QStringLiteral("ConseilsDuMaitre"));
+    {
+        auto f = fenetreSansPartie();
+        QAction* conseils = f->action("ConseilsDuMaitre1");
+        ASSERT_NE(conseils, nullptr);
+        EXPECT_EQ(conseils->text(), qtexte(3979));
+        EXPECT_EQ(conseils->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+        EXPECT_FALSE(conseils->isChecked());
+        EXPECT_FALSE(f->vueTable()->suggestion()->active());
+        conseils->trigger();
+        EXPECT_TRUE(f->vueTable()->suggestion()->active());
+    }
+    auto f = fenetreSansPartie();
+    EXPECT_TRUE(f->action("ConseilsDuMaitre1")->isChecked());
+    EXPECT_TRUE(f->vueTable()->suggestion()->active());
+    f->action("ConseilsDuMaitre1")->trigger();
+    EXPECT_FALSE(f->vueTable()->suggestion()->active());
+    reglages.sync();
+    EXPECT_FALSE(reglages.value(QStringLiteral("ConseilsDuMaitre"), true).toBool());
 }

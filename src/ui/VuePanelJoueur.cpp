@@ -155,7 +155,10 @@ void VuePanelJoueur::lie(PanelDeJoueur* panel) {
     }
     construit();
     appliquePolices();
-    panel_->changement = [this] { rafraichit(); };
+    panel_->changement = [this] {
+        rafraichit();
+        emit modeleChange();
+    };
     show();
     rafraichit();
 }

@@ -86,6 +86,10 @@ public:
     QLineEdit* ligneChat() const { return ligneChat_; }
     QLabel* labelNom() const { return labelNom_; }
 
+signals:
+    // The panel followed changed: a request came or was answered.
+    void modeleChange();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* objet, QEvent* event) override;

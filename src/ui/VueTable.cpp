@@ -125,7 +125,11 @@ VueTable::VueTable(QWidget* parent) : QWidget(parent), feutre_(trameDuFeutre()) 
     labelConseil_->setWordWrap(true);
     labelConseil_->setFont(policeDesLignes(echelle_));
     labelConseil_->setStyleSheet(QStringLiteral("color: #a8e6ff; font-style: italic;"));
-    for (auto& panel : panels_) panel = new VuePanelJoueur(this);
+    for (auto& panel : panels_) {
+        panel = new VuePanelJoueur(this);
+        // The user's hand is asked for a card after the table has told its change.
+        connect(panel, &VuePanelJoueur::modeleChange, this, &VueTable::suitSuggestion);
+    }
     for (auto& ramassees : ramassees_) {
         ramassees = new VueCartesRamassees(this);
         ramassees->hide();
@@ -175,8 +179,8 @@ void VueTable::rafraichit() {
     for (int i = 0; i < NB_HISTORIQUE; ++i)
         historique_[i]->setText(table_ ? qtexte(table_->labelsHistorique()[i]) : QString());
     tas_->rafraichit();
-    suggestion_->suit(situationDeLUtilisateur());
-    montreSuggestion();
+    suitSuggestion();
+    suitMainsDeLaDonne();
     for (VueCartesRamassees* ramassees : ramassees_) ramassees->update();
     emit changement();
 }
@@ -254,8 +258,10 @@ void VueTable::placeMains() {
 
 void VueTable::setConseilsDuMaitre(bool actifs) {
     suggestion_->setActive(actifs);
-    rafraichit();
+    suitSuggestion();
 }
+
+void VueTable::suitSuggestion() { suggestion_->suit(situationDeLUtilisateur()); }
 
 // A seat of this computer whose hand waits for a card: what its player knows then.
 std::optional<SuggestionDuMaitre::Situation> VueTable::situationDeLUtilisateur() {

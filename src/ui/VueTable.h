@@ -84,6 +84,7 @@ private:
     void montreMainsDeLaDonne();
     void placeMains();
     std::optional<SuggestionDuMaitre::Situation> situationDeLUtilisateur();
+    void suitSuggestion();
     void montreSuggestion();
 
     Table* table_ = nullptr;

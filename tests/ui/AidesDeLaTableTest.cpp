@@ -239,11 +239,11 @@ TEST_F(AidesDeLaTableTest, TheCostliestCardsOfTheUsersTeamAgainstTheMasterBeside
 // it goes when the seat has played or the option is switched off.
 TEST_F(AidesDeLaTableTest, TheMastersCardForTheUserToPlayOnDemand) {
     partie_.demarre(OptionsDePartie());
-    partie_.joueJusqua(EvenementDeJeu::Tour5_AttendCarte1);
-    ASSERT_EQ(partie_.table.etatJeu(), EvenementDeJeu::Tour5_AttendCarte1);
+    partie_.joueJusqua(EvenementDeJeu::Tour5_AttendCarte4);
     EXPECT_TRUE(vue_.labelConseil()->text().isEmpty()) << "off by default";
-
     vue_.setConseilsDuMaitre(true);
+    partie_.joueJusqua(EvenementDeJeu::Tour6_AttendCarte1);
+    ASSERT_EQ(partie_.table.etatJeu(), EvenementDeJeu::Tour6_AttendCarte1);
     SuggestionDuMaitre* suggestion = vue_.suggestion();
     EXPECT_EQ(suggestion->etat(), SuggestionDuMaitre::Etat::EnCours);
     EXPECT_EQ(vue_.labelConseil()->text(), qtexte(3977));
@@ -264,7 +264,7 @@ TEST_F(AidesDeLaTableTest, TheMastersCardForTheUserToPlayOnDemand) {
     EXPECT_FALSE(vue_.labelConseil()->geometry().intersects(vue_.labelEtat()->geometry()));
 
     partie_.agit();
-    ASSERT_NE(partie_.table.etatJeu(), EvenementDeJeu::Tour5_AttendCarte1);
+    ASSERT_NE(partie_.table.etatJeu(), EvenementDeJeu::Tour6_AttendCarte1);
     EXPECT_NE(suggestion->etat(), SuggestionDuMaitre::Etat::Connue) << "the next seat's moment";
     vue_.setConseilsDuMaitre(false);
     EXPECT_EQ(suggestion->etat(), SuggestionDuMaitre::Etat::Aucune);

@@ -48,9 +48,15 @@ std::optional<Maitre_Critique::Bilan> Maitre_Critique::critique(const Historique
         for (const Carte& carte : donne.annoncesMontrees[siege])
             if (mains[siege].contient(carte)) annoncees[siege].insert(carte);
 
-    Maitre_Solveur solveur(BITS_TABLE);
-    solveur.setArret([&abandon] { return abandon.load(std::memory_order_relaxed); });
-    Bilan bilan;
+    // First what the adviser would have played, card after card; then the solves, from the last
+    // trick back to the first: the positions a later card leaves are among those an earlier card's
+    // search meets, and the solver's table keeps them.
+    struct AJuger {
+        Partie partie;
+        std::array<CarteSet, 4> mains;
+        Ecart ecart;
+    };
+    std::vector<AJuger> aJuger;
     for (std::size_t numero = 0; numero < donne.plis.size(); ++numero) {
         for (int k = 0; k < 4; ++k) {
             const int siege = partie.noDuProchainAJouer();
@@ -60,23 +66,32 @@ std::optional<Maitre_Critique::Bilan> Maitre_Critique::critique(const Historique
             if (siege::equipe(siege) == equipe && jouables.size() > 1) {
                 const Carte* conseillee = conseiller(partie, premier, mains[siege], annoncees);
                 if (!conseillee || !jouables.contient(*conseillee) || abandon.load()) return std::nullopt;
-                if (conseillee != jouee) {
-                    solveur.remetCompteur();
-                    solveur.limiteNoeuds(noeudsParCarte);
-                    const int perte = (valeurApres(partie, mains, *conseillee, equipe, solveur) -
-                                       valeurApres(partie, mains, *jouee, equipe, solveur)) *
-                                      donne.multiplicateur;
-                    if (abandon.load()) return std::nullopt;
-                    if (solveur.interrompu())
-                        ++bilan.nonJugees;
-                    else if (perte > 0)
-                        bilan.ecarts.push_back({static_cast<int>(numero) + 1, siege, jouee, conseillee, perte});
-                }
+                if (conseillee != jouee)
+                    aJuger.push_back({partie, mains, {static_cast<int>(numero) + 1, siege, jouee, conseillee, 0}});
             }
             mains[siege].erase(*jouee);
             partie.joueCarte(*jouee, siege);
         }
     }
+
+    Maitre_Solveur solveur(BITS_TABLE);
+    solveur.setArret([&abandon] { return abandon.load(std::memory_order_relaxed); });
+    Bilan bilan;
+    for (auto it = aJuger.rbegin(); it != aJuger.rend(); ++it) {
+        solveur.remetCompteur();
+        solveur.limiteNoeuds(noeudsParCarte);
+        Ecart& ecart = it->ecart;
+        ecart.perte = (valeurApres(it->partie, it->mains, *ecart.conseillee, equipe, solveur) -
+                       valeurApres(it->partie, it->mains, *ecart.jouee, equipe, solveur)) *
+                      donne.multiplicateur;
+        if (abandon.load()) return std::nullopt;
+        if (solveur.interrompu()) {
+            ++bilan.nonJugees;
+            ecart.perte = 0;
+        }
+    }
+    for (const AJuger& carte : aJuger)
+        if (carte.ecart.perte > 0) bilan.ecarts.push_back(carte.ecart);
     std::stable_sort(bilan.ecarts.begin(), bilan.ecarts.end(),
                      [](const Ecart& a, const Ecart& b) { return a.perte > b.perte; });
     return bilan;

@@ -371,18 +371,29 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     return meilleur;
 }
 
-int Maitre_Solveur::valeurExacte(int alpha, int beta) {
-    // Zero-window searches, each telling whether the value reaches a point halfway between the
-    // bounds known so far: they cut much more than one search with the whole window, and what
-    // each learns stays in the table for the next.
+int Maitre_Solveur::valeurExacte(int alpha, int beta, int estimation) {
+    // Zero-window searches, each telling whether the value reaches a threshold: they cut much
+    // more than one search with the whole window, and what each learns stays in the table for the
+    // next. With an estimation the first threshold is there and the next ones follow the bound
+    // each search returns, as long as that narrows the interval fast enough; otherwise (and
+    // without an estimation) the threshold halves the interval.
     int bas = alpha, haut = beta;
+    int seuil = estimation > alpha && estimation <= beta ? estimation : bas + (haut - bas + 1) / 2;
+    bool suitLesBornes = seuil != bas + (haut - bas + 1) / 2;
     while (bas < haut && !interrompu_) {
-        const int seuil = bas + (haut - bas + 1) / 2;
+        const int largeur = haut - bas;
         const int v = cherche(seuil - 1, seuil);
         if (v >= seuil)
             bas = v;
         else
             haut = v;
+        if (bas >= haut) break;
+        // A search that took off less than a quarter of the interval: halve it from now on.
+        if (suitLesBornes && 4 * (haut - bas) > 3 * largeur) suitLesBornes = false;
+        if (suitLesBornes)
+            seuil = v >= seuil ? bas + 1 : haut;
+        else
+            seuil = bas + (haut - bas + 1) / 2;
     }
     return bas;
 }
@@ -401,14 +412,19 @@ Maitre_Solveur::ValeursDesCartes Maitre_Solveur::valeursDesCartes(const Maitre_P
     const std::uint64_t gardes = representants(jouables, representant);
     int valeurs[36];
     const Etat avant = etat();
-    for (std::uint64_t cartes = gardes; cartes; cartes &= cartes - 1) {
-        const int tag = std::countr_zero(cartes);
+    // The likeliest best card first; its value is where the next cards' values probably lie.
+    std::uint8_t ordre[9];
+    const unsigned n = ordonne(gardes, AUCUNE, ordre);
+    int estimation = INT32_MIN;
+    for (unsigned i = 0; i < n; ++i) {
+        const int tag = ordre[i];
         const int gain = joue(tag);
         const auto [bas, haut] = bornes();
-        const int v = gain + valeurExacte(bas, haut);
+        const int v = gain + valeurExacte(bas, haut, estimation == INT32_MIN ? INT32_MIN : estimation - gain);
         dejoue(joueur, tag, avant);
         if (interrompu_) return {};
         valeurs[tag] = (joueur & 1) == 0 ? v : avant.pointsRestants - v;
+        estimation = v;
     }
     for (std::uint64_t cartes = jouables; cartes; cartes &= cartes - 1) {
         const int tag = std::countr_zero(cartes);

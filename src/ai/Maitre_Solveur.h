@@ -66,8 +66,9 @@ private:
 
     void place(const Maitre_PositionOuverte& position);
     int cherche(int alpha, int beta);
-    // The exact value of the position, known to lie in [alpha, beta].
-    int valeurExacte(int alpha, int beta);
+    // The exact value of the position, known to lie in [alpha, beta]; `estimation`, when inside,
+    // is where it probably lies.
+    int valeurExacte(int alpha, int beta, int estimation = INT32_MIN);
     // The least and the most team 0 can still get.
     std::pair<int, int> bornes() const;
     // At a trick start: how many tricks the leader's team is sure to take at once, and the points

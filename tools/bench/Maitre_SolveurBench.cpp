@@ -1,7 +1,7 @@
 // The open-hand solver: 1000 deals drawn from a fixed seed (TRUMPWISE_BENCH_DONNES to change),
 // trump chosen by the evaluation-based player's weighing of the hand of the seat that leads
-// (chibre not allowed), solved from the first card (argument 0) or after that many tricks played
-// at random. Reports the median, the 95th percentile and the worst solving time, and the nodes.
+// (chibre not allowed), solved from the first card (second argument 0) or after that many tricks
+// played at random. Reports the median, the 95th percentile and the worst solving time, and the nodes.
 // From the first card a deal may take minutes: TRUMPWISE_BENCH_NOEUDS_MAX gives up a deal past that
 // many nodes (counted in "given_up"; its time and nodes then stand for at least that much).
 #include <benchmark/benchmark.h>
@@ -33,6 +33,7 @@ int nbDonnes() {
 void BM_SolveurDonne(benchmark::State& state) {
     const TypeDePartie& type = TypeDePartiesPossibles::commune()[static_cast<std::size_t>(state.range(0))];
     const unsigned plisJoues = static_cast<unsigned>(state.range(1));
+    const bool chaqueCarte = state.range(2) != 0;
     const JeuDeCartes jeu;
     Maitre_Solveur solveur;
     std::vector<double> durees, noeuds;
@@ -52,7 +53,10 @@ void BM_SolveurDonne(benchmark::State& state) {
             const auto position = Maitre_PositionOuverte::depuis(partie, mains);
             solveur.remetCompteur();
             const auto debut = std::chrono::steady_clock::now();
-            benchmark::DoNotOptimize(solveur.resout(position));
+            if (chaqueCarte)
+                benchmark::DoNotOptimize(solveur.valeursDesCartes(position));
+            else
+                benchmark::DoNotOptimize(solveur.resout(position));
             durees.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());
             noeuds.push_back(static_cast<double>(solveur.noeuds()));
             if (solveur.interrompu()) ++abandons;
@@ -67,7 +71,19 @@ void BM_SolveurDonne(benchmark::State& state) {
     state.counters["given_up"] = abandons;
 }
 // Variant 0: the four suits; variant 3: suits, both no-trump orders and zig-zag. From the first
-// card, and from the fourth trick on, where the master player solves every sample exactly.
-BENCHMARK(BM_SolveurDonne)->Args({0, 0})->Args({3, 0})->Args({0, 3})->Args({3, 3})->Iterations(1)->Unit(benchmark::kMillisecond);
+// card, and from the third and fourth tricks, where the master player solves every sample
+// exactly: the value of the deal (third argument 0), or of each playable card, as the master asks
+// it (1).
+BENCHMARK(BM_SolveurDonne)
+    ->Args({0, 0, 0})
+    ->Args({3, 0, 0})
+    ->Args({0, 3, 0})
+    ->Args({3, 3, 0})
+    ->Args({0, 2, 1})
+    ->Args({3, 2, 1})
+    ->Args({0, 3, 1})
+    ->Args({3, 3, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "ai/AI_ChoixAtout.h"
 #include "ai/AI_Joueur.h"
+#include "ai/Maitre_ChoixAtout.h"
 #include "ai/Maitre_Solveur.h"
 #include "platform/Assertion.h"
 #include "platform/TableDesTextes.h"
@@ -20,6 +20,9 @@ enum IdTexte {
     ID_VOTES = 3845,
     ID_ECHANTILLONS_QUI_VOTENT = 3902,
     ID_CROYANCES = 3903,
+    ID_CHOIX_ATOUT = 3904,
+    ID_ECART_MOYEN = 3905,
+    ID_CHIBRE = 1024,
 };
 
 constexpr unsigned BITS_TABLE = 19;
@@ -46,7 +49,35 @@ Maitre_Joueur::~Maitre_Joueur() { atelier_->abandon = true; }
 
 void Maitre_Joueur::choisitAtout(StatusAtout statusAtout, CarteSet cartesEnMain) {
     const Instant debut = maintenant();
-    remetAtout(AI_ChoixAtout::choisit(statusAtout, cartesEnMain, typeDePartie_), debut);
+    struct Travail {
+        Maitre_ChoixAtout choix;
+        KnuthRandom aleatoire;
+        Maitre_ChoixAtout::Resultat resultat;
+    };
+    auto travail = std::make_shared<Travail>(
+        Travail{Maitre_ChoixAtout(statusAtout, cartesEnMain, noJoueur_, typeDePartie_), aleatoire_, {}});
+    const std::shared_ptr<Atelier> atelier = atelier_;
+    Plateforme::courante().enArrierePlan(
+        [travail, atelier] {
+            travail->resultat = travail->choix.choisit(travail->aleatoire, atelier->solveur, atelier->abandon, horloge);
+        },
+        [this, travail, atelier, debut] {
+            if (atelier->abandon) return;
+            aleatoire_ = travail->aleatoire;
+            montre(travail->resultat);
+            remetAtout(travail->resultat.status, debut);
+        });
+}
+
+void Maitre_Joueur::montre(const Maitre_ChoixAtout::Resultat& resultat) {
+    if (resultat.arretDeSecurite) ++arretsDeSecurite_;
+    analyse_->videProjections();
+    analyse_->ajouteLigne(formate(ID_CHOIX_ATOUT, resultat.echantillons, resultat.travail));
+    if (resultat.echantillons == 0) return;
+    for (int mode = 1; mode <= typeDePartie_.getNbAtoutsPossibles(); ++mode)
+        analyse_->ajouteLigne(formate(ID_ECART_MOYEN, nomAtout(mode), nombre(resultat.ecarts[mode] / resultat.echantillons)));
+    if (resultat.chibrePossible)
+        analyse_->ajouteLigne(formate(ID_ECART_MOYEN, texte(ID_CHIBRE), nombre(resultat.ecartChibre / resultat.echantillons)));
 }
 
 void Maitre_Joueur::choisitCarte(const Partie& partie, int joueurDoitChoisirAtout, CarteSet cartesEnMain) {

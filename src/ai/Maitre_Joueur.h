@@ -4,13 +4,15 @@
 #include <memory>
 
 #include "ai/JoueurCalculateur.h"
+#include "ai/Maitre_ChoixAtout.h"
 #include "ai/Maitre_Reflexion.h"
 
 // The computer player of level 3, "Maître". It plays fair: of the other hands it knows only what
 // it saw (the cards played, the suits a seat showed out of, the melds announced), and it ignores
 // what the table tells it of them. For a card it deals the unseen cards again and again in ways
 // that agree with what it saw and judges each playable card on every such deal by the exact value
-// of the deal with all hands open; the card with the best mean is played (`Maitre_Reflexion`).
+// of the deal with all hands open; the card with the best mean is played (`Maitre_Reflexion`). It
+// weighs the trump modes and the chibre the same way (`Maitre_ChoixAtout`).
 //
 // The reasoning runs through the platform's background port: in the desktop program on a thread
 // of its own while the window keeps running, the answer coming back through the event loop and
@@ -44,6 +46,7 @@ private:
 
     // Writes the reasoning into the analysis; returns the card chosen.
     const Carte& montre(const Maitre_Reflexion& reflexion, const Maitre_Reflexion::Resultat& resultat);
+    void montre(const Maitre_ChoixAtout::Resultat& resultat);
     // The four suit charts show how often each seat held each card in the samples.
     void montreCroyances(const std::array<std::array<int, 36>, 4>& tenues, int echantillons);
 

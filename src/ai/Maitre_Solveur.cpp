@@ -403,6 +403,18 @@ int Maitre_Solveur::resout(const Maitre_PositionOuverte& position) {
     return valeurExacte(bornes().first, bornes().second);
 }
 
+int Maitre_Solveur::valeurEstimee(const Maitre_PositionOuverte& position, int plis) {
+    place(position);
+    int gain = 0;
+    while (plisFaits_ < plis && plisFaits_ < 8) {
+        std::uint8_t ordre[9];
+        ordonne(representants(cartesJouablesIci(), nullptr), AUCUNE, ordre);
+        gain += joue(ordre[0]);
+    }
+    const auto [bas, haut] = bornes();
+    return gain + valeurExacte(bas, haut);
+}
+
 Maitre_Solveur::ValeursDesCartes Maitre_Solveur::valeursDesCartes(const Maitre_PositionOuverte& position) {
     place(position);
     ValeursDesCartes result;

@@ -43,6 +43,12 @@ public:
     // The value of each playable card of the seat to play, for that seat's team, in tag order.
     ValeursDesCartes valeursDesCartes(const Maitre_PositionOuverte& position);
 
+    // A quick estimate of the value of the position for the team of seats 0 and 2: the tricks up
+    // to the `plis`-th played by the sense that orders the search's cards (the same for every
+    // seat), the rest exactly. From the first card the exact value takes far too long to weigh
+    // the trump modes on many deals; after three tricks it takes milliseconds.
+    int valeurEstimee(const Maitre_PositionOuverte& position, int plis);
+
     static int pointsRestants(const Maitre_PositionOuverte& position);
 
     // The searches after this call give up once they have visited that many nodes in all.

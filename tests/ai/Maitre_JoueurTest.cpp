@@ -18,22 +18,22 @@ TEST(Maitre_Joueur, LeNiveau3DeLaRace5EstLeMaitre) {
     EXPECT_EQ(dynamic_cast<Maitre_Joueur*>(expert.table->getJoueur(0)), nullptr);
 }
 
-// The master thinks in the background: however long the clock runs, the table waits for its
-// work; once the work is done the card comes and the deal goes on. A table that goes away while
+// The master thinks in the background (first of all on the trump): however long the clock runs,
+// the table waits for its work; once the work is done the answer comes and the deal goes on. A table that goes away while
 // the work is out drops the answer without touching the player it had.
 TEST(Maitre_Joueur, LaTableAttendLeTravailEnArrierePlanEtLOublieSiElleDisparait) {
     TableDOrdinateurs table(OptionsDuJoueur::AI, creeJoueurDeRace5, OptionsDePartie::NIVEAU_MAITRE);
     table.plateforme.differeLesTravaux = true;
     for (int garde = 0; garde < 100000 && table.plateforme.travauxEnAttente() == 0; ++garde) table.plateforme.avance(1);
     ASSERT_EQ(table.plateforme.travauxEnAttente(), 1u);
-    const auto cartesJouees = table.table->partie()->nbCartesJouees();
+    const auto evenements = table.table->listeDesEvenements().enregistrement().size();
     table.plateforme.avance(60000);
-    EXPECT_EQ(table.table->partie()->nbCartesJouees(), cartesJouees);
+    EXPECT_EQ(table.table->listeDesEvenements().enregistrement().size(), evenements);
 
     table.plateforme.finitLesTravaux();
     table.plateforme.differeLesTravaux = false;
     ASSERT_TRUE(table.avanceJusqua(EvenementDeJeu::Tour1_AttendRamasseTas1));
-    EXPECT_GT(table.table->partie()->nbCartesJouees(), cartesJouees);
+    EXPECT_GT(table.table->listeDesEvenements().enregistrement().size(), evenements);
 
     table.plateforme.differeLesTravaux = true;
     for (int garde = 0; garde < 100000 && table.plateforme.travauxEnAttente() == 0; ++garde) table.plateforme.avance(1);

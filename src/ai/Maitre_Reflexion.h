@@ -29,9 +29,10 @@ public:
     static constexpr int ECHANTILLONS_MAX = 96;
     static constexpr int VOTES_MAX = 24;
     static constexpr int ARRET_DE_SECURITE_MS = 1300;
-    // Before the fourth trick an exact solution of a sample costs seconds: the samples are judged
-    // by the evaluation-based engine, which plays each as it would the real deal, and vote.
-    static constexpr int PLIS_AVANT_LA_RECHERCHE_EXACTE = 3;
+    // Before the third trick the exact values of every card of a sample cost about a second: the
+    // samples are judged by the evaluation-based engine, which plays each as it would the real
+    // deal, and vote. From the third trick on they cost milliseconds to a few tenths of a second.
+    static constexpr int PLIS_AVANT_LA_RECHERCHE_EXACTE = 2;
 
     struct Resultat {
         int choix = -1;  // tag of the card to play

@@ -41,7 +41,7 @@ Donne donneJouee(int plis) {
 
 }  // namespace
 
-// Both ways of judging (votes before the fourth trick, the exact search after): the same
+// Both ways of judging (votes in the first tricks, the exact search after): the same
 // situation and generator state give the same card after the same work, within the budget; the
 // generator moves on as much each time.
 TEST(Maitre_Reflexion, MemeSituationMemeEtatMemeChoixDansLeBudget) {
@@ -79,7 +79,7 @@ TEST(Maitre_Reflexion, LesArretsRendentUneCarteJouable) {
     EXPECT_EQ(abandonne.echantillons, 0);
     EXPECT_TRUE(reflexion.jouables().contient(Carte::parTag(static_cast<unsigned>(abandonne.choix))));
 
-    // Before the fourth trick the clock is read before each vote: one second a reading stops it
+    // In the first trick the clock is read before each vote: one second a reading stops it
     // at the second vote.
     const Donne debut = donneJouee(1);
     const int premier = debut.partie.noDuProchainAJouer();

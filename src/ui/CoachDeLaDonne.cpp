@@ -104,6 +104,7 @@ std::optional<Maitre_Critique::Bilan> CoachDeLaDonne::critique(int numero) const
 }
 
 void CoachDeLaDonne::oublie() {
+    if (resultats_.empty() && critiques_.empty()) return;
     abandon_->store(true);
     abandon_ = std::make_shared<std::atomic<bool>>(false);
     resultats_.clear();

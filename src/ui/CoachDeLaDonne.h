@@ -45,7 +45,7 @@ public:
     std::optional<Points> resultat(int numero) const;
     Etat etatCritique(int numero) const;
     std::optional<Maitre_Critique::Bilan> critique(int numero) const;
-    // Another game: the work still running for the earlier one stops and its answers are dropped.
+    // Another game, or the next deal: the work still running stops and its answers are dropped.
     void oublie();
 
 signals:

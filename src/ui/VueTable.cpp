@@ -216,6 +216,9 @@ void VueTable::suitMainsDeLaDonne() {
 }
 
 void VueTable::montreMainsDeLaDonne() {
+    // Once the next deal is dealt, the coach's answers could no longer be shown: its work stops
+    // and leaves the machine to the players.
+    if (table_ && !estEntreLesDonnes(table_->etatJeu())) coach_->oublie();
     const HistoriqueDesDonnes::Donne* donne = nullptr;
     if (table_ && estEntreLesDonnes(table_->etatJeu()) && !tas_->pliMontre())
         donne = historique().derniereDonneTerminee();

@@ -108,9 +108,14 @@ TEST_F(AidesDeLaTableTest, TheHandsOfTheDealThatEndedWithEachTeamsPointsTillTheN
     vue_.vueTas()->cachePli();
     EXPECT_TRUE(mains->isVisible());
 
+    // The coach is still at work on this deal when the next one is dealt: it stops.
+    const int numero = static_cast<int>(vue_.historique().donnes().size()) - 1;
+    ASSERT_EQ(vue_.coach()->etatCritique(numero), CoachDeLaDonne::Etat::EnCours);
     partie_.joueJusqua(EvenementDeJeu::AttendAtout);
     EXPECT_FALSE(mains->isVisible()) << "the next deal is dealt";
     EXPECT_TRUE(vue_.vueTas()->isVisible());
+    EXPECT_EQ(vue_.coach()->etatCritique(numero), CoachDeLaDonne::Etat::Inconnu);
+    EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(3000)) << "the work stopped";
 }
 
 // With the option on, nobody clicks an "Ok": the timers do, and the game's record is the very

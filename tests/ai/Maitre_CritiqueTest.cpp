@@ -59,7 +59,7 @@ int valeurDe(const Partie& partie, const std::array<CarteSet, 4>& mains, const C
 TEST(Maitre_Critique, CeQueLaCarteConseilleeValaitDePlusAvecLesVraiesMains) {
     const std::atomic<bool> abandon{false};
     int ecartsVus = 0;
-    for (const auto [numero, equipe] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}, {2, 1}}) {
+    for (const auto& [numero, equipe] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}, {2, 1}}) {
         const HistoriqueDesDonnes::Donne& donne = donnesDeReference()[static_cast<std::size_t>(numero)];
         SCOPED_TRACE("deal " + std::to_string(numero + 1) + ", team " + std::to_string(equipe));
         ConseillerDeTest conseiller{donne, {}};

@@ -32,6 +32,7 @@ void SuggestionDuMaitre::suit(const std::optional<Situation>& situation) {
     if (cle_ == situation->cle) return;
     abandonne();
     cle_ = situation->cle;
+    siege_ = situation->partie.noDuProchainAJouer();
     etat_ = Etat::EnCours;
     carte_ = nullptr;
     lanceTravailDeFond<const Carte*>(

@@ -43,8 +43,9 @@ public:
     void oublie();
 
     Etat etat() const { return etat_; }
-    // The master's card, once known.
+    // The master's card, once known, and the seat it is for.
     const Carte* carte() const { return carte_; }
+    int siege() const { return siege_; }
 
 signals:
     void changement();
@@ -56,6 +57,7 @@ private:
     Etat etat_ = Etat::Aucune;
     std::optional<std::pair<int, int>> cle_;
     const Carte* carte_ = nullptr;
+    int siege_ = -1;
     // Set when the work in progress is no longer wanted: it stops, and its answer is dropped.
     std::shared_ptr<std::atomic<bool>> abandon_;
 };

@@ -82,7 +82,18 @@ void VueZoneCartes::paintEvent(QPaintEvent* event) {
         p.setBrush(QColor(0, 0, 0, placee.carte == panel_->carteSelectionnee() ? 90 : 50));
         p.drawRoundedRect(QRectF(QPointF(coin) + QPointF(2 * f, 2 * f), echelle_.carte()), 5 * f, 5 * f);
         p.drawPixmap(coin, placee.faceVisible ? images.face(*placee.carte, f) : images.dos(f));
+        if (placee.carte != carteConseillee_) continue;
+        // The cards laid after it cover its right part: its left strip stays framed.
+        p.setPen(QPen(QColor(0x1e, 0x88, 0xe5), 3 * f));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(coin, echelle_.carte()).adjusted(f, f, -f, -f), 5 * f, 5 * f);
     }
+}
+
+void VueZoneCartes::setCarteConseillee(const Carte* carte) {
+    if (carte == carteConseillee_) return;
+    carteConseillee_ = carte;
+    update();
 }
 
 void VueZoneCartes::mouseMoveEvent(QMouseEvent* event) {

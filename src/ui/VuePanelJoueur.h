@@ -39,6 +39,9 @@ public:
     explicit VueZoneCartes(QWidget* parent);
     void setModele(PanelDeJoueur* panel) { panel_ = panel; }
     void setEchelle(const Echelle& echelle) { echelle_ = echelle; }
+    // A card of the hand framed, the master's advice; none frames nothing.
+    void setCarteConseillee(const Carte* carte);
+    const Carte* carteConseillee() const { return carteConseillee_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,6 +54,7 @@ private:
 
     PanelDeJoueur* panel_ = nullptr;
     Echelle echelle_;
+    const Carte* carteConseillee_ = nullptr;
     QPoint departGlisser_;
     bool glisserPossible_ = false;
 };

@@ -282,7 +282,8 @@ std::optional<SuggestionDuMaitre::Situation> VueTable::situationDeLUtilisateur()
                                          joueur->options().getDepartAtoutPlusHaut()};
 }
 
-// Under the status line, and the texts placed again around it; then the hands of the deal.
+// Under the status line and framed in the hand, the texts placed again around the line; then the
+// hands of the deal.
 void VueTable::montreSuggestion() {
     QString texte;
     if (suggestion_->etat() == SuggestionDuMaitre::Etat::EnCours)
@@ -290,6 +291,8 @@ void VueTable::montreSuggestion() {
     else if (const Carte* carte = suggestion_->carte())
         texte = qtexte(formate(ID_LE_MAITRE_JOUERAIT, carte->getNom()));
     labelConseil_->setText(texte);
+    for (int siege = 0; siege < 4; ++siege)
+        panels_[siege]->zoneCartes()->setCarteConseillee(siege == suggestion_->siege() ? suggestion_->carte() : nullptr);
     suitMainsDeLaDonne();
 }
 

@@ -16,6 +16,7 @@
 #include "ui/Texte.h"
 #include "ui/VueCartesRamassees.h"
 #include "ui/VueMainsDeLaDonne.h"
+#include "ui/VuePanelJoueur.h"
 #include "ui/VueTable.h"
 #include "ui/VueTasCentral.h"
 
@@ -264,6 +265,7 @@ TEST_F(AidesDeLaTableTest, TheMastersCardForTheUserToPlayOnDemand) {
                                        vue_.historique().donnes().back().annoncesMontrees, abandon);
     EXPECT_EQ(suggestion->carte(), attendue);
     EXPECT_EQ(vue_.labelConseil()->text(), qtexte(formate(3978, attendue->getNom())));
+    EXPECT_EQ(vue_.vuePanel(partie.noDuProchainAJouer())->zoneCartes()->carteConseillee(), attendue) << "framed in the hand";
     EXPECT_EQ(partie_.table.listeDesEvenements().enregistrement(), enregistrement);
     EXPECT_TRUE(joueur.panel().zoneCartesActive()) << "the card is the user's to play";
     EXPECT_FALSE(vue_.labelConseil()->geometry().intersects(vue_.labelEtat()->geometry()));
@@ -273,6 +275,7 @@ TEST_F(AidesDeLaTableTest, TheMastersCardForTheUserToPlayOnDemand) {
     EXPECT_NE(suggestion->etat(), SuggestionDuMaitre::Etat::Connue) << "the next seat's moment";
     vue_.setConseilsDuMaitre(false);
     EXPECT_EQ(suggestion->etat(), SuggestionDuMaitre::Etat::Aucune);
+    for (int siege = 0; siege < 4; ++siege) EXPECT_EQ(vue_.vuePanel(siege)->zoneCartes()->carteConseillee(), nullptr);
     EXPECT_TRUE(vue_.labelConseil()->text().isEmpty());
     EXPECT_FALSE(vue_.labelConseil()->isVisible());
 }

@@ -14,8 +14,8 @@
 
 // The coach beside the hands of a deal that ended. First what the deal's cards were worth to each
 // team had all four hands been played perfectly with every card known (double-dummy), to set
-// beside what was played; then where the user's team (seats 0 and 2) lost the most against the
-// master's choice (`Maitre_Critique`). Both may take seconds, so each works in a thread of its own
+// beside what was played; then where the user's team (seats 0 and 2 at a local game) lost the
+// most against the master's choice (`Maitre_Critique`). Both may take seconds, so each works in a thread of its own
 // and the answer comes back to the window's thread; a solve past its budget is given up and said
 // so. It reads only the hands, the mode and the melds shown: nothing of the game changes.
 class CoachDeLaDonne : public QObject {
@@ -26,7 +26,6 @@ public:
 
     static constexpr std::uint64_t NOEUDS_MAX = 400'000'000;
     static constexpr int DUREE_MAX_MS = 20000;
-    static constexpr int EQUIPE_DE_L_UTILISATEUR = 0;
 
     // Each team's card points with perfect play, multiplied, the bonus of all nine tricks
     // included; none when the deal is not whole or the solver gave up.
@@ -37,10 +36,10 @@ public:
                             std::uint64_t noeudsParCarte = Maitre_Critique::NOEUDS_PAR_CARTE);
     ~CoachDeLaDonne() override;
 
-    // Starts the solve and the master's review of a deal that ended, once per deal number;
-    // `evaluee` tells when either is done. `departAtoutPlusHaut`: the user's way of leading
-    // trumps, which the master keeps to.
-    void evalue(int numero, const HistoriqueDesDonnes::Donne& donne, bool departAtoutPlusHaut);
+    // Starts the solve and the master's review of a team's cards in a deal that ended, once per
+    // deal number; `evaluee` tells when either is done. `departAtoutPlusHaut`: the user's way of
+    // leading trumps, which the master keeps to.
+    void evalue(int numero, const HistoriqueDesDonnes::Donne& donne, int equipe, bool departAtoutPlusHaut);
     Etat etat(int numero) const;
     std::optional<Points> resultat(int numero) const;
     Etat etatCritique(int numero) const;

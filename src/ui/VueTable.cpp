@@ -242,14 +242,25 @@ void VueTable::montreMainsDeLaDonne() {
                                          (*donne->points)[equipe] - donne->pointsCartes[equipe]));
     }
     const int numero = static_cast<int>(donne - donnes.data()) + 1;
-    if (Joueur* utilisateur = table_->getJoueur(0); estEntiere(*donne) && utilisateur)
-        coach_->evalue(numero, *donne, utilisateur->options().getDepartAtoutPlusHaut());
+    if (Joueur* utilisateur = table_->getJoueur(siegeDeLUtilisateur()); estEntiere(*donne) && utilisateur)
+        coach_->evalue(numero, *donne, siege::equipe(utilisateur->identification()),
+                       utilisateur->options().getDepartAtoutPlusHaut());
     std::string titre = formate(ID_MAINS_DE_LA_DONNE, numero);
     if (const auto parfaits = coach_->resultat(numero))
         titre = formate(ID_DONNE_ET_JEU_PARFAIT, numero, (*parfaits)[0], (*parfaits)[1]);
     else if (coach_->etat(numero) == CoachDeLaDonne::Etat::Abandonne)
         titre = formate(ID_JEU_PARFAIT_NON_CALCULE, numero);
     mains_->montre(qtexte(titre), mains, lignesDuCoach(*coach_, numero, *table_));
+}
+
+// Seat 0 at a local game; a client joining a network game may sit anywhere, and one that only
+// follows the game is taken for seat 0.
+int VueTable::siegeDeLUtilisateur() const {
+    for (int siege = 0; siege < 4; ++siege)
+        if (Joueur* joueur = table_->getJoueur(siege);
+            joueur && joueur->estLocal() && joueur->options().getRace() == OptionsDuJoueur::Humain)
+            return siege;
+    return 0;
 }
 
 void VueTable::placeMains() {

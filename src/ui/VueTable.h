@@ -83,6 +83,7 @@ private:
     void suitMainsDeLaDonne();
     void montreMainsDeLaDonne();
     void placeMains();
+    int siegeDeLUtilisateur() const;
     std::optional<SuggestionDuMaitre::Situation> situationDeLUtilisateur();
     void suitSuggestion();
     void montreSuggestion();

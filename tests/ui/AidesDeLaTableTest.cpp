@@ -162,18 +162,18 @@ TEST(CoachDeLaDonne, PerfectPlayPointsOfEachTeamOrAGivenUpSolve) {
     CoachDeLaDonne coach;
     std::vector<int> evaluees;
     QObject::connect(&coach, &CoachDeLaDonne::evaluee, [&](int numero) { evaluees.push_back(numero); });
-    coach.evalue(7, donneDesQuatreCouleurs(Atout::Carreau, 1), false);
+    coach.evalue(7, donneDesQuatreCouleurs(Atout::Carreau, 1), 0, false);
     EXPECT_EQ(coach.etat(7), CoachDeLaDonne::Etat::EnCours);
     EXPECT_EQ(coach.etatCritique(7), CoachDeLaDonne::Etat::EnCours);
     ASSERT_TRUE(QTest::qWaitFor([&] { return evaluees.size() == 2; }, 20000));
     EXPECT_EQ(coach.resultat(7), (CoachDeLaDonne::Points{0, 514}));
     EXPECT_EQ(evaluees, (std::vector<int>{7, 7}));
     EXPECT_EQ(coach.etatCritique(7), CoachDeLaDonne::Etat::Abandonne) << "only the first trick is known";
-    coach.evalue(7, donneDesQuatreCouleurs(Atout::Trefle, 0), false);
+    coach.evalue(7, donneDesQuatreCouleurs(Atout::Trefle, 0), 0, false);
     EXPECT_EQ(coach.etat(7), CoachDeLaDonne::Etat::Connu) << "a deal is solved once";
 
     CoachDeLaDonne presse(nullptr, 10);
-    presse.evalue(1, donneDesQuatreCouleurs(Atout::Pique, 3), false);
+    presse.evalue(1, donneDesQuatreCouleurs(Atout::Pique, 3), 0, false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return presse.etat(1) != CoachDeLaDonne::Etat::EnCours; }, 20000));
     EXPECT_EQ(presse.etat(1), CoachDeLaDonne::Etat::Abandonne);
     HistoriqueDesDonnes::Donne entamee = donneDesQuatreCouleurs(Atout::Trefle, 0);
@@ -181,7 +181,7 @@ TEST(CoachDeLaDonne, PerfectPlayPointsOfEachTeamOrAGivenUpSolve) {
     EXPECT_FALSE(CoachDeLaDonne::pointsParfaits(entamee, CoachDeLaDonne::NOEUDS_MAX).has_value());
 
     // Another game: an answer still to come for the earlier one is dropped.
-    coach.evalue(2, donneDesQuatreCouleurs(Atout::Coeur, 3), false);
+    coach.evalue(2, donneDesQuatreCouleurs(Atout::Coeur, 3), 0, false);
     coach.oublie();
     ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(20000));
     QCoreApplication::processEvents();

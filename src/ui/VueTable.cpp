@@ -78,18 +78,15 @@ QStringList lignesDuCoach(const CoachDeLaDonne& coach, int numero, const Table& 
         case CoachDeLaDonne::Etat::Abandonne: return {qtexte(ID_ANALYSE_IMPOSSIBLE)};
         case CoachDeLaDonne::Etat::Connu: break;
     }
-    const Maitre_Critique::Bilan bilan = *coach.critique(numero);
-    QStringList lignes;
-    if (bilan.ecarts.empty())
-        lignes << qtexte(ID_RIEN_DE_MIEUX);
-    else
-        lignes << qtexte(ID_PERTES_FACE_AU_MAITRE);
-    for (std::size_t k = 0; k < std::min(bilan.ecarts.size(), NB_PERTES_MONTREES); ++k) {
-        const Maitre_Critique::Ecart& ecart = bilan.ecarts[k];
+    const std::optional<Maitre_Critique::Bilan> bilan = coach.critique(numero);
+    if (!bilan) return {};
+    QStringList lignes{qtexte(bilan->ecarts.empty() ? ID_RIEN_DE_MIEUX : ID_PERTES_FACE_AU_MAITRE)};
+    for (std::size_t k = 0; k < std::min(bilan->ecarts.size(), NB_PERTES_MONTREES); ++k) {
+        const Maitre_Critique::Ecart& ecart = bilan->ecarts[k];
         lignes << qtexte(formate(ID_PERTE, ecart.pli, table.nomDuJoueur(ecart.siege), ecart.jouee->getNom(), ecart.perte))
                << qtexte(formate(ID_CARTE_DU_MAITRE, ecart.conseillee->getNom()));
     }
-    if (bilan.nonJugees > 0) lignes << qtexte(formate(ID_CARTES_NON_JUGEES, bilan.nonJugees));
+    if (bilan->nonJugees > 0) lignes << qtexte(formate(ID_CARTES_NON_JUGEES, bilan->nonJugees));
     return lignes;
 }
 

@@ -281,3 +281,39 @@ TEST_F(DispositionTest, ToutTientEtRienNeSeChevaucheDansLesTroisLanguesATroisTai
         }
     }
 }
+
+// The coach's longest list, with the longest name and card names, fits the hands' box in every
+// language at every size, the hands in their place below it.
+TEST_F(DispositionTest, LaListeLaPlusLongueDuCoachTientDansLaBoiteDesMains) {
+    for (const char* code : LANGUES) {
+        ASSERT_TRUE(langue::charge(QString::fromLatin1(code)));
+        QString carteLaPlusLongue;
+        for (unsigned tag = 0; tag < 36; ++tag) {
+            const QString nom = qtexte(Carte::parTag(tag).getNom());
+            if (nom.size() > carteLaPlusLongue.size()) carteLaPlusLongue = nom;
+        }
+        const std::string carte = depuisQt(carteLaPlusLongue);
+        QStringList lignes{qtexte(3973)};
+        for (int k = 0; k < 3; ++k)
+            lignes << qtexte(formate(3974, 9, depuisQt(QString::fromUtf8(NOM_LE_PLUS_LONG)), carte, 1799))
+                   << qtexte(formate(3975, carte));
+        lignes << qtexte(formate(3976, 17));
+        std::array<VueMainsDeLaDonne::Main, 4> mains;
+        for (int rang = 0; rang < 4; ++rang) {
+            mains[rang].nom = QString::fromUtf8(NOM_LE_PLUS_LONG);
+            mains[rang].points = rang % 2 ? QString() : qtexte(formate(3956, 257 * 7, 170 * 7));
+            for (unsigned tag = 0; tag < 9; ++tag) mains[rang].cartes.insert(Carte::parTag(9 * rang + tag));
+        }
+        for (const Taille& taille : TAILLES) {
+            Releve releve(std::string(code) + " " + taille.nom);
+            VueMainsDeLaDonne vue;
+            vue.montre(qtexte(formate(3966, 12, 257 * 7, 0)), mains, lignes);
+            const Echelle echelle = Echelle::pour(taille.zone);
+            const QSize classique = echelle.classique(taille.zone);
+            const int w = classique.width(), h = classique.height();
+            vue.place(QRect(w / 3, h / 3 - 30 - vue.hauteurDuCoach(), w / 3, h / 3 + vue.hauteurDuCoach()), echelle);
+            verifieMains(releve, vue);
+            for (const std::string& faute : releve.fautes()) ADD_FAILURE() << faute;
+        }
+    }
+}

@@ -58,7 +58,9 @@ TEST(Maitre_ChoixAtout, ChoisitCeQueLaMainDemande) {
         EXPECT_EQ(resultat.status.atout, c.atout);
         EXPECT_EQ(resultat.status.multiplicateur, variante(c.variante).getMultiplicateur(c.atout));
         // The partner who was passed the choice cannot pass it back.
-        if (c.status.estChibre) EXPECT_FALSE(resultat.chibrePossible);
+        if (c.status.estChibre) {
+            EXPECT_FALSE(resultat.chibrePossible);
+        }
     }
 }
 

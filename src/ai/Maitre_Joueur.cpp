@@ -88,7 +88,7 @@ void Maitre_Joueur::choisitCarte(const Partie& partie, int joueurDoitChoisirAtou
         Maitre_Reflexion::Resultat resultat;
     };
     auto travail = std::make_shared<Travail>(Travail{
-        Maitre_Reflexion(partie, noJoueur_, cartesEnMain, joueurDoitChoisirAtout, annoncees_, options_.getDepartAtoutPlusHaut()),
+        Maitre_Reflexion(partie, noJoueur_, cartesEnMain, vu(joueurDoitChoisirAtout), options_.getDepartAtoutPlusHaut()),
         aleatoire_, {}});
     const std::shared_ptr<Atelier> atelier = atelier_;
     Plateforme::courante().enArrierePlan(
@@ -104,7 +104,7 @@ void Maitre_Joueur::choisitCarte(const Partie& partie, int joueurDoitChoisirAtou
 }
 
 const Carte& Maitre_Joueur::meilleureCarte(const Partie& partie, int joueurDoitChoisirAtout, CarteSet cartesEnMain) {
-    const Maitre_Reflexion reflexion(partie, noJoueur_, cartesEnMain, joueurDoitChoisirAtout, annoncees_,
+    const Maitre_Reflexion reflexion(partie, noJoueur_, cartesEnMain, vu(joueurDoitChoisirAtout),
                                      options_.getDepartAtoutPlusHaut());
     return montre(reflexion, reflexion.reflechit(aleatoire_, atelier_->solveur, atelier_->abandon, horloge));
 }
@@ -155,9 +155,13 @@ void Maitre_Joueur::montreCroyances(const std::array<std::array<int, 36>, 4>& te
     analyse_->distributionModifiee();
 }
 
+Maitre_CeQuiAEteVu Maitre_Joueur::vu(int joueurDoitChoisirAtout) const {
+    return {joueurDoitChoisirAtout, typeDePartie_, annoncees_, cartesJouees_};
+}
+
 void Maitre_Joueur::confirmeAnnonces() { confirmeAnnoncesPlusTard(); }
 
-void Maitre_Joueur::carteJouee(const Carte&, const Partie&) {}
+void Maitre_Joueur::carteJouee(const Carte& carte, const Partie&) { cartesJouees_.push_back(static_cast<std::uint8_t>(carte.getTag())); }
 
 void Maitre_Joueur::annonceFaite(int joueurNo, const Annonces& annonces) {
     annoncees_[joueurNo & 3] = annoncees_[joueurNo & 3] | annonces.cartes();
@@ -165,7 +169,7 @@ void Maitre_Joueur::annonceFaite(int joueurNo, const Annonces& annonces) {
 
 void Maitre_Joueur::mainDeJoueur(CarteSet, int) {}
 
-void Maitre_Joueur::recoitCartes(CarteSet) {}
+void Maitre_Joueur::recoitCartes(CarteSet) { cartesJouees_.clear(); }
 
 void Maitre_Joueur::demandeDistribue(const InfoDemande& demande) {
     annoncees_ = {};

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "ai/JoueurCalculateur.h"
 #include "ai/Maitre_ChoixAtout.h"
@@ -12,7 +14,9 @@
 // what the table tells it of them. For a card it deals the unseen cards again and again in ways
 // that agree with what it saw and judges each playable card on every such deal by the exact value
 // of the deal with all hands open; the card with the best mean is played (`Maitre_Reflexion`). It
-// weighs the trump modes and the chibre the same way (`Maitre_ChoixAtout`).
+// weighs the trump modes and the chibre the same way (`Maitre_ChoixAtout`). The deals it imagines
+// are drawn the more often the better they explain what the other seats chose and played
+// (`Maitre_Croyances`).
 //
 // The reasoning runs through the platform's background port: in the desktop program on a thread
 // of its own while the window keeps running, the answer coming back through the event loop and
@@ -49,10 +53,13 @@ private:
     void montre(const Maitre_ChoixAtout::Resultat& resultat);
     // The four suit charts show how often each seat held each card in the samples.
     void montreCroyances(const std::array<std::array<int, 36>, 4>& tenues, int echantillons);
+    Maitre_CeQuiAEteVu vu(int joueurDoitChoisirAtout) const;
 
     // What the work in the background shares with the player: the search and its stop.
     std::shared_ptr<Atelier> atelier_;
     std::array<CarteSet, 4> annoncees_{};
+    // The cards of the deal in the order they were played.
+    std::vector<std::uint8_t> cartesJouees_;
     int arretsDeSecurite_ = 0;
 };
 

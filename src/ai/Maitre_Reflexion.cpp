@@ -1,6 +1,7 @@
 #include "ai/Maitre_Reflexion.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "ai/AI_ChoixCarte.h"
 #include "ai/AI_ProbaSimplifiee.h"
@@ -16,13 +17,13 @@ constexpr int NIVEAU_DES_VOTES = OptionsDePartie::NIVEAU_EXPERT;
 
 }  // namespace
 
-Maitre_Reflexion::Maitre_Reflexion(const Partie& partie, int moi, CarteSet main, int joueurDoitChoisirAtout,
-                                   const std::array<CarteSet, 4>& annoncees, bool departAtoutPlusHaut)
+Maitre_Reflexion::Maitre_Reflexion(const Partie& partie, int moi, CarteSet main, const Maitre_CeQuiAEteVu& vu,
+                                   bool departAtoutPlusHaut)
     : partie_(partie),
       moi_(moi),
       jouables_(partie.cartesJouables(main)),
-      joueurDoitChoisirAtout_(joueurDoitChoisirAtout),
-      echantillonneur_(partie, moi, main, annoncees),
+      joueurDoitChoisirAtout_(vu.joueurDoitChoisirAtout),
+      croyances_(partie, moi, main, vu),
       departAtoutPlusHaut_(departAtoutPlusHaut) {}
 
 Maitre_Reflexion::Resultat Maitre_Reflexion::reflechit(KnuthRandom& aleatoire, Maitre_Solveur& solveur,
@@ -50,10 +51,17 @@ Maitre_Reflexion::Resultat Maitre_Reflexion::reflechit(KnuthRandom& aleatoire, M
 
 void Maitre_Reflexion::parRechercheExacte(KnuthRandom& aleatoire, Maitre_Solveur& solveur, const std::atomic<bool>& abandon,
                                           Resultat& resultat) const {
+    const Maitre_Croyances::Tirage tirage = croyances_.tire(aleatoire, ECHANTILLONS_MAX);
+    // A deal drawn again is not solved again.
+    std::vector<std::optional<Maitre_Solveur::ValeursDesCartes>> resolues(tirage.donnes.size());
     while (resultat.echantillons < ECHANTILLONS_MAX && !solveur.interrompu() && !abandon.load(std::memory_order_relaxed)) {
-        const std::array<CarteSet, 4> mains = echantillonneur_.tire(aleatoire);
-        const auto valeurs = solveur.valeursDesCartes(Maitre_PositionOuverte::depuis(partie_, mains));
-        if (solveur.interrompu()) break;
+        const auto indice = static_cast<std::size_t>(tirage.suite[static_cast<std::size_t>(resultat.echantillons)]);
+        const std::array<CarteSet, 4>& mains = tirage.donnes[indice];
+        if (!resolues[indice]) {
+            resolues[indice] = solveur.valeursDesCartes(Maitre_PositionOuverte::depuis(partie_, mains));
+            if (solveur.interrompu()) break;
+        }
+        const Maitre_Solveur::ValeursDesCartes& valeurs = *resolues[indice];
         for (unsigned k = 0; k < valeurs.nombre; ++k) {
             const auto [tag, valeur] = valeurs.cartes[k];
             resultat.somme[tag] += valeur;
@@ -83,14 +91,16 @@ void Maitre_Reflexion::parVote(KnuthRandom& aleatoire, const std::atomic<bool>& 
     const AI_ChoixCarte moteur(moi_, NIVEAU_DES_VOTES, departAtoutPlusHaut_);
     // A vote cannot be stopped once begun: the safety stop allows for the longest one so far.
     std::chrono::steady_clock::duration plusLongVote{};
-    while (resultat.echantillons < VOTES_MAX && resultat.travail + TRAVAIL_D_UN_VOTE <= TRAVAIL_PAR_DECISION) {
+    const Maitre_Croyances::Tirage tirage =
+        croyances_.tire(aleatoire, static_cast<int>(std::min<std::uint64_t>(VOTES_MAX, TRAVAIL_PAR_DECISION / TRAVAIL_D_UN_VOTE)));
+    while (resultat.echantillons < static_cast<int>(tirage.suite.size())) {
         if (abandon.load(std::memory_order_relaxed)) return;
         const auto avantLeVote = horloge();
         if (avantLeVote - debut + plusLongVote > std::chrono::milliseconds(ARRET_DE_SECURITE_MS)) {
             resultat.arretDeSecurite = true;
             break;
         }
-        const std::array<CarteSet, 4> mains = echantillonneur_.tire(aleatoire);
+        const std::array<CarteSet, 4>& mains = tirage.donnes[static_cast<std::size_t>(tirage.suite[static_cast<std::size_t>(resultat.echantillons)])];
         AI_ProbaSimplifiee probas(brouillon, NIVEAU_DES_VOTES);
         for (int siege = 0; siege < 4; ++siege) probas.ajouteMain(mains[siege], siege);
         probas.metAJour(partie_);

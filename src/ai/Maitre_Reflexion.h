@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "ai/Maitre_Echantillonneur.h"
+#include "ai/Maitre_CeQuiAEteVu.h"
+#include "ai/Maitre_Croyances.h"
 #include "rules/CarteSet.h"
 #include "rules/Partie.h"
 
@@ -51,8 +52,7 @@ public:
 
     using Horloge = std::chrono::steady_clock::time_point (*)();
 
-    Maitre_Reflexion(const Partie& partie, int moi, CarteSet main, int joueurDoitChoisirAtout,
-                     const std::array<CarteSet, 4>& annoncees, bool departAtoutPlusHaut);
+    Maitre_Reflexion(const Partie& partie, int moi, CarteSet main, const Maitre_CeQuiAEteVu& vu, bool departAtoutPlusHaut);
 
     // `abandon` ends the work at once (the table that asked is gone); `horloge` reads the time
     // the safety stop counts in.
@@ -73,6 +73,6 @@ private:
     int moi_;
     CarteSet jouables_;
     int joueurDoitChoisirAtout_;
-    Maitre_Echantillonneur echantillonneur_;
+    Maitre_Croyances croyances_;
     bool departAtoutPlusHaut_;
 };

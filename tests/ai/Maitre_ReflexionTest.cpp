@@ -16,6 +16,10 @@ std::chrono::steady_clock::time_point horlogeArretee() { return {}; }
 struct Donne {
     Partie partie;
     std::array<CarteSet, 4> mains;
+    std::vector<std::uint8_t> jouees;
+
+    // Seat 0 chose the trump.
+    Maitre_CeQuiAEteVu vu() const { return {0, TypeDePartiesPossibles::commune()[0], {}, jouees}; }
 };
 
 // A deal of the fixed generator played at random for that many tricks.
@@ -28,13 +32,14 @@ Donne donneJouee(int plis) {
     StatusAtout status;
     status.estChibre = true;
     const Atout atout = AI_ChoixAtout::choisit(status, mains[0], TypeDePartiesPossibles::commune()[0]).atout;
-    Donne donne{Partie(atout, CarteSet::complet(), 0, 0, 1), mains};
+    Donne donne{Partie(atout, CarteSet::complet(), 0, 0, 1), mains, {}};
     while (donne.partie.nbCartesJouees() < static_cast<std::size_t>(4 * plis)) {
         const int joueur = donne.partie.noDuProchainAJouer();
         const CarteSet jouables = donne.partie.cartesJouables(donne.mains[joueur]);
         const Carte& carte = *jouables.kieme(static_cast<unsigned>(generateur.tire(static_cast<int>(jouables.size()))));
         donne.mains[joueur].erase(carte);
         donne.partie.joueCarte(carte, joueur);
+        donne.jouees.push_back(static_cast<std::uint8_t>(carte.getTag()));
     }
     return donne;
 }
@@ -48,7 +53,7 @@ TEST(Maitre_Reflexion, MemeSituationMemeEtatMemeChoixDansLeBudget) {
     for (const int plis : {1, 4}) {
         const Donne donne = donneJouee(plis);
         const int joueur = donne.partie.noDuProchainAJouer();
-        const Maitre_Reflexion reflexion(donne.partie, joueur, donne.mains[joueur], 0, {}, false);
+        const Maitre_Reflexion reflexion(donne.partie, joueur, donne.mains[joueur], donne.vu(), false);
         Maitre_Solveur solveur(16);
         const std::atomic<bool> abandon{false};
         KnuthRandom premier(true), second(true);
@@ -71,7 +76,7 @@ TEST(Maitre_Reflexion, MemeSituationMemeEtatMemeChoixDansLeBudget) {
 TEST(Maitre_Reflexion, LesArretsRendentUneCarteJouable) {
     const Donne donne = donneJouee(4);
     const int joueur = donne.partie.noDuProchainAJouer();
-    const Maitre_Reflexion reflexion(donne.partie, joueur, donne.mains[joueur], 0, {}, false);
+    const Maitre_Reflexion reflexion(donne.partie, joueur, donne.mains[joueur], donne.vu(), false);
     Maitre_Solveur solveur(16);
     KnuthRandom aleatoire(true);
     const std::atomic<bool> abandon{true};
@@ -83,7 +88,7 @@ TEST(Maitre_Reflexion, LesArretsRendentUneCarteJouable) {
     // at the second vote.
     const Donne debut = donneJouee(1);
     const int premier = debut.partie.noDuProchainAJouer();
-    const Maitre_Reflexion vote(debut.partie, premier, debut.mains[premier], 0, {}, false);
+    const Maitre_Reflexion vote(debut.partie, premier, debut.mains[premier], debut.vu(), false);
     static int lectures = 0;
     const auto horlogeQuiCourt = [] { return std::chrono::steady_clock::time_point{} + std::chrono::seconds(lectures++); };
     const std::atomic<bool> sansAbandon{false};

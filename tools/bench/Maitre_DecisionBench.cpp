@@ -40,9 +40,10 @@ void BM_DecisionsDuMaitre(benchmark::State& state) {
         KnuthRandom aleatoireDuMaitre(true);
         for (int donne = 0; donne < nbDonnes(); ++donne) {
             auto [mains, partie] = tireDonneDuMaitre(jeu, generateur, donne, type);
+            Maitre_CeQuiAEteVu vu{donne % 4, type, {}, {}};
             while (!partie.estTerminee()) {
                 const int joueur = partie.noDuProchainAJouer();
-                const Maitre_Reflexion reflexion(partie, joueur, mains[joueur], donne % 4, {}, false);
+                const Maitre_Reflexion reflexion(partie, joueur, mains[joueur], vu, false);
                 const auto debut = std::chrono::steady_clock::now();
                 const auto resultat = reflexion.reflechit(aleatoireDuMaitre, solveur, abandon, horloge);
                 const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
@@ -55,6 +56,7 @@ void BM_DecisionsDuMaitre(benchmark::State& state) {
                 const Carte& carte = Carte::parTag(static_cast<unsigned>(resultat.choix));
                 mains[joueur].erase(carte);
                 partie.joueCarte(carte, joueur);
+                vu.cartesJouees.push_back(static_cast<std::uint8_t>(carte.getTag()));
             }
         }
     }

@@ -97,3 +97,26 @@ TEST(Maitre_Reflexion, LesArretsRendentUneCarteJouable) {
     EXPECT_EQ(arrete.echantillons, 1);
     EXPECT_TRUE(vote.jouables().contient(Carte::parTag(static_cast<unsigned>(arrete.choix))));
 }
+
+// What was seen may make no sense (a record of cards that does not lead to this deal, a seat to
+// choose the trump that does not fit it, seats that played at random, far from any habit): the
+// master still plays one of its playable cards.
+TEST(Maitre_Reflexion, CeQuiAEteVuContradictoireDonneUneCarteJouable) {
+    for (const int plis : {1, 4}) {
+        const Donne donne = donneJouee(plis);
+        const int joueur = donne.partie.noDuProchainAJouer();
+        Maitre_CeQuiAEteVu faux = donne.vu();
+        faux.cartesJouees = {200, 3, 3};
+        Maitre_CeQuiAEteVu autreChoix = donne.vu();
+        autreChoix.joueurDoitChoisirAtout = 2;
+        for (const Maitre_CeQuiAEteVu& vu : {faux, autreChoix, donne.vu()}) {
+            const Maitre_Reflexion reflexion(donne.partie, joueur, donne.mains[joueur], vu, false);
+            Maitre_Solveur solveur(16);
+            const std::atomic<bool> abandon{false};
+            KnuthRandom aleatoire(true);
+            const auto resultat = reflexion.reflechit(aleatoire, solveur, abandon, horlogeArretee);
+            EXPECT_GT(resultat.echantillons, 0);
+            EXPECT_TRUE(reflexion.jouables().contient(Carte::parTag(static_cast<unsigned>(resultat.choix))));
+        }
+    }
+}

@@ -18,6 +18,7 @@ enum IdTexte {
     ID_ECHANTILLONS = 3843,
     ID_VALEUR_CARTE = 3844,
     ID_VOTES = 3845,
+    ID_DONNES_PONDEREES = 3846,
     ID_ECHANTILLONS_QUI_VOTENT = 3902,
     ID_CROYANCES = 3903,
     ID_CHOIX_ATOUT = 3904,
@@ -135,6 +136,7 @@ const Carte& Maitre_Joueur::montre(const Maitre_Reflexion& reflexion, const Mait
         }
     }
     if (resultat.echantillons == 0) return choix;
+    analyse_->ajouteLigne(formate(ID_DONNES_PONDEREES, resultat.donnesDistinctes, resultat.donnesImaginees));
     analyse_->ajouteLigne(texte(ID_CROYANCES));
     montreCroyances(resultat.tenues, resultat.echantillons);
     return choix;

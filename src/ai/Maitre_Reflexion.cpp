@@ -71,6 +71,7 @@ void Maitre_Reflexion::parRechercheExacte(KnuthRandom& aleatoire, Maitre_Solveur
         compteTenues(mains, resultat);
         ++resultat.echantillons;
     }
+    compteDonnes(tirage, resultat);
     resultat.travail = solveur.noeuds();
     if (resultat.echantillons == 0) return;
     double meilleureSomme = -1e18;
@@ -111,6 +112,7 @@ void Maitre_Reflexion::parVote(KnuthRandom& aleatoire, const std::atomic<bool>& 
         ++resultat.echantillons;
         resultat.travail += TRAVAIL_D_UN_VOTE;
     }
+    compteDonnes(tirage, resultat);
     for (const Carte& carte : jouables_)
         if (resultat.votes[carte.getTag()] > resultat.votes[static_cast<unsigned>(resultat.choix)])
             resultat.choix = static_cast<int>(carte.getTag());
@@ -119,4 +121,11 @@ void Maitre_Reflexion::parVote(KnuthRandom& aleatoire, const std::atomic<bool>& 
 void Maitre_Reflexion::compteTenues(const std::array<CarteSet, 4>& mains, Resultat& resultat) const {
     for (int siege = 0; siege < 4; ++siege)
         for (const Carte& carte : mains[siege]) ++resultat.tenues[siege][carte.getTag()];
+}
+
+void Maitre_Reflexion::compteDonnes(const Maitre_Croyances::Tirage& tirage, Resultat& resultat) {
+    resultat.donnesImaginees = static_cast<int>(tirage.donnes.size());
+    std::vector<bool> utilisee(tirage.donnes.size());
+    for (int k = 0; k < resultat.echantillons; ++k) utilisee[static_cast<std::size_t>(tirage.suite[static_cast<std::size_t>(k)])] = true;
+    resultat.donnesDistinctes = static_cast<int>(std::count(utilisee.begin(), utilisee.end(), true));
 }

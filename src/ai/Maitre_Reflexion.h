@@ -48,6 +48,9 @@ public:
         std::array<int, 36> votes{};
         // How often each seat held each card in the samples.
         std::array<std::array<int, 36>, 4> tenues{};
+        // The deals imagined, and how many distinct ones among them the samples used.
+        int donnesImaginees = 0;
+        int donnesDistinctes = 0;
     };
 
     using Horloge = std::chrono::steady_clock::time_point (*)();
@@ -68,6 +71,7 @@ private:
     void parVote(KnuthRandom& aleatoire, const std::atomic<bool>& abandon, Horloge horloge,
                  std::chrono::steady_clock::time_point debut, Resultat& resultat) const;
     void compteTenues(const std::array<CarteSet, 4>& mains, Resultat& resultat) const;
+    static void compteDonnes(const Maitre_Croyances::Tirage& tirage, Resultat& resultat);
 
     Partie partie_;
     int moi_;

@@ -17,8 +17,10 @@ Maitre_Conseil::Maitre_Conseil(bool departAtoutPlusHaut) : solveur_(BITS_TABLE),
 
 const Carte* Maitre_Conseil::carte(const Partie& partie, int joueurDoitChoisirAtout, CarteSet main,
                                    const std::array<CarteSet, 4>& annoncees, const std::atomic<bool>& abandon) {
-    const Maitre_Reflexion reflexion(partie, partie.noDuProchainAJouer(), main, joueurDoitChoisirAtout, annoncees,
-                                     departAtoutPlusHaut_);
+    // The advice is asked without the order the cards were played in: its deals are not weighed
+    // by the other seats' decisions.
+    const Maitre_CeQuiAEteVu vu{joueurDoitChoisirAtout, TypeDePartie(), annoncees, {}};
+    const Maitre_Reflexion reflexion(partie, partie.noDuProchainAJouer(), main, vu, departAtoutPlusHaut_);
     if (reflexion.jouables().empty()) return nullptr;
     KnuthRandom aleatoire(true);
     const int choix = reflexion.reflechit(aleatoire, solveur_, abandon, horlogeArretee).choix;

@@ -3,6 +3,7 @@
 #include <bit>
 
 #include "ai/AI_ChoixAtout.h"
+#include "ai/Maitre_ArretDeSecurite.h"
 #include "ai/Maitre_Solveur.h"
 #include "rules/KnuthRandom.h"
 #include "rules/TypeDePartie.h"
@@ -33,13 +34,8 @@ Maitre_ChoixAtout::Resultat Maitre_ChoixAtout::choisit(KnuthRandom& aleatoire, M
     const int premier = status_.estChibre ? (moi_ + 2) & 3 : moi_;
     const int nbModes = typeDePartie_.getNbAtoutsPossibles();
     const auto debut = horloge();
-    solveur.remetCompteur();
-    solveur.limiteNoeuds(TRAVAIL_MAX);
-    bool horsDelai = false;
-    solveur.setArret([&abandon, &horsDelai, horloge, debut] {
-        horsDelai = horloge() - debut > std::chrono::milliseconds(ARRET_DE_SECURITE_MS);
-        return horsDelai || abandon.load(std::memory_order_relaxed);
-    });
+    const Maitre_ArretDeSecurite arret(solveur, TRAVAIL_MAX, abandon, horloge, debut,
+                                       std::chrono::milliseconds(ARRET_DE_SECURITE_MS));
     StatusAtout chibre;
     chibre.estChibre = true;
     while (resultat.echantillons < ECHANTILLONS_MAX && !solveur.interrompu()) {
@@ -61,8 +57,7 @@ Maitre_ChoixAtout::Resultat Maitre_ChoixAtout::choisit(KnuthRandom& aleatoire, M
         ++resultat.echantillons;
     }
     resultat.travail = solveur.noeuds();
-    resultat.arretDeSecurite = horsDelai;
-    solveur.setArret({});
+    resultat.arretDeSecurite = arret.horsDelai();
     if (resultat.echantillons == 0 || abandon.load(std::memory_order_relaxed)) {
         resultat.status = AI_ChoixAtout::choisit(status_, main_, typeDePartie_);
         return resultat;

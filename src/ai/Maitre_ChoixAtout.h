@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 
+#include "ai/Maitre_ArretDeSecurite.h"
 #include "rules/CarteSet.h"
 #include "rules/StatusAtout.h"
 
@@ -30,7 +31,7 @@ public:
     // Tricks played by the search's sense before the exact search takes over.
     static constexpr int PLIS_ESTIMES = 3;
 
-    using Horloge = std::chrono::steady_clock::time_point (*)();
+    using Horloge = Maitre_ArretDeSecurite::Horloge;
 
     struct Resultat {
         StatusAtout status;

@@ -6,6 +6,7 @@
 #include "ai/AI_ChoixCarte.h"
 #include "ai/AI_ProbaSimplifiee.h"
 #include "ai/AnalyseJoueur.h"
+#include "ai/Maitre_ArretDeSecurite.h"
 #include "ai/Maitre_Solveur.h"
 #include "rules/KnuthRandom.h"
 #include "rules/OptionsDePartie.h"
@@ -36,16 +37,10 @@ Maitre_Reflexion::Resultat Maitre_Reflexion::reflechit(KnuthRandom& aleatoire, M
         parVote(aleatoire, abandon, horloge, debut, resultat);
         return resultat;
     }
-    solveur.remetCompteur();
-    solveur.limiteNoeuds(TRAVAIL_PAR_DECISION);
-    bool horsDelai = false;
-    solveur.setArret([&abandon, &horsDelai, horloge, debut] {
-        horsDelai = horloge() - debut > std::chrono::milliseconds(ARRET_DE_SECURITE_MS);
-        return horsDelai || abandon.load(std::memory_order_relaxed);
-    });
+    const Maitre_ArretDeSecurite arret(solveur, TRAVAIL_PAR_DECISION, abandon, horloge, debut,
+                                       std::chrono::milliseconds(ARRET_DE_SECURITE_MS));
     parRechercheExacte(aleatoire, solveur, abandon, resultat);
-    solveur.setArret({});
-    resultat.arretDeSecurite = horsDelai;
+    resultat.arretDeSecurite = arret.horsDelai();
     return resultat;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ai/Maitre_ArretDeSecurite.h"
 #include "ai/Maitre_CeQuiAEteVu.h"
 #include "ai/Maitre_Croyances.h"
 #include "rules/CarteSet.h"
@@ -53,7 +54,7 @@ public:
         int donnesDistinctes = 0;
     };
 
-    using Horloge = std::chrono::steady_clock::time_point (*)();
+    using Horloge = Maitre_ArretDeSecurite::Horloge;
 
     Maitre_Reflexion(const Partie& partie, int moi, CarteSet main, const Maitre_CeQuiAEteVu& vu, bool departAtoutPlusHaut);
 

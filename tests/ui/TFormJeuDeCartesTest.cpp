@@ -273,6 +273,8 @@ TEST_F(TFormJeuDeCartesTest, DesStatistiquesEndommageesRepartentDeZeroEtLeDisent
     EXPECT_THROW(f->timer_Timer(), Exception) << "then the command line goes on as always";
     EXPECT_EQ(message, qtexte(formate(3964, fichier.string())));
     EXPECT_FALSE(std::filesystem::exists(fichier));
+    f.reset();  // the fresh statistics are written when the window goes
+    std::filesystem::remove(fichier);
     std::filesystem::remove(fichier.string() + ".endommage");
 }
 

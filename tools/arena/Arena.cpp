@@ -1,6 +1,6 @@
 // Plays games or deals between two team configurations, headless and without pacing, and prints
-// each team's points and wins with 95% confidence intervals and the decision times of every
-// computer seat.
+// each team's points and wins with 95% confidence intervals, the deals' difference by the team that
+// chose trump (and whether it was passed by a chibre), and the decision times of every computer seat.
 //
 //   trumpwise_arena [--parties N | --donnes N] [--graine S] [--variante 0..3]
 //                   [--equipe1 ai:2,ai:2] [--equipe2 hasard,hasard]
@@ -24,8 +24,8 @@
 #include "platform/PlateformeVirtuelle.h"
 #include "platform/TableDesTextes.h"
 #include "players/FabriqueDeJoueurs.h"
-#include "events/SettingsPartie.h"
 #include "events/Statistiques.h"
+#include "models/HistoriqueDesDonnes.h"
 #include "table/Table.h"
 
 namespace {
@@ -135,9 +135,15 @@ bool litArguments(int argc, char** argv) {
     return configuration.variante >= 0 && configuration.variante <= 3;
 }
 
+struct DonneJouee {
+    std::array<int, 2> points;  // melds included
+    int equipeQuiAChoisi;       // 0 for team 1
+    bool chibre;
+};
+
 struct Resultat {
     int score[2] = {0, 0};
-    std::vector<std::array<int, 2>> donnes;  // points of each deal, melds included
+    std::vector<DonneJouee> donnes;
 };
 
 Resultat joueUnePartie(bool concours) {
@@ -168,19 +174,11 @@ Resultat joueUnePartie(bool concours) {
     }
     resultat.score[0] = table.totalEquipe(0) + table.pointsAnnoncesEquipe(0) + table.partie()->getPointsEquipe1();
     resultat.score[1] = table.totalEquipe(1) + table.pointsAnnoncesEquipe(1) + table.partie()->getPointsEquipe2();
-    // Each deal's points: the difference of the totals the deal settings carry, the last deal
-    // up to the final score.
-    std::array<int, 2> precedent = {0, 0};
-    bool premier = true;
-    for (const std::string& ligne : table.listeDesEvenements().enregistrement()) {
-        if (ligne.rfind("{EnregistrementSettingsPartie", 0) != 0) continue;
-        SettingsPartie settings;
-        settings.load(EvenementDeJeu(ligne).getDonnees());
-        if (!premier) resultat.donnes.push_back({settings.totalEq1 - precedent[0], settings.totalEq2 - precedent[1]});
-        precedent = {settings.totalEq1, settings.totalEq2};
-        premier = false;
-    }
-    resultat.donnes.push_back({resultat.score[0] - precedent[0], resultat.score[1] - precedent[1]});
+    HistoriqueDesDonnes historique;
+    historique.lit(table.listeDesEvenements().enregistrement(), std::array<std::int32_t, 2>{resultat.score[0], resultat.score[1]});
+    for (const HistoriqueDesDonnes::Donne& donne : historique.donnes())
+        if (donne.points)
+            resultat.donnes.push_back({{(*donne.points)[0], (*donne.points)[1]}, donne.choisiPar & 1, donne.chibrePar >= 0});
     return resultat;
 }
 
@@ -204,6 +202,8 @@ int main(int argc, char** argv) {
     const bool concours = configuration.donnes > 0;
     const int nbParties = concours ? (configuration.donnes + 7) / 8 : configuration.parties;
     Echantillon victoiresEquipe1, pointsParPartie[2], ecartParPartie, pointsParDonne[2], ecartParDonne;
+    // The difference of the deals by the team that chose trump, and whether it was after a chibre.
+    Echantillon ecartSelonLeChoix[2][2];
     const auto debut = std::chrono::steady_clock::now();
     for (int partie = 0; partie < nbParties; ++partie) {
         graineDeLaPartie = configuration.graine + partie;
@@ -212,8 +212,9 @@ int main(int argc, char** argv) {
         for (int e = 0; e < 2; ++e) pointsParPartie[e].ajoute(resultat.score[e]);
         ecartParPartie.ajoute(resultat.score[0] - resultat.score[1]);
         for (const auto& donne : resultat.donnes) {
-            for (int e = 0; e < 2; ++e) pointsParDonne[e].ajoute(donne[e]);
-            ecartParDonne.ajoute(donne[0] - donne[1]);
+            for (int e = 0; e < 2; ++e) pointsParDonne[e].ajoute(donne.points[e]);
+            ecartParDonne.ajoute(donne.points[0] - donne.points[1]);
+            ecartSelonLeChoix[donne.equipeQuiAChoisi][donne.chibre].ajoute(donne.points[0] - donne.points[1]);
         }
     }
     const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
@@ -231,6 +232,10 @@ int main(int argc, char** argv) {
     std::printf("points per deal:        team 1 %s, team 2 %s, difference %s\n",
                 pointsParDonne[0].moyenneEtIntervalle().c_str(), pointsParDonne[1].moyenneEtIntervalle().c_str(),
                 ecartParDonne.moyenneEtIntervalle().c_str());
+    for (int equipe = 0; equipe < 2; ++equipe)
+        for (int chibre = 0; chibre < 2; ++chibre)
+            std::printf("trump by team %d%s: %5zu deals, difference %s\n", equipe + 1, chibre ? " after chibre" : "             ",
+                        ecartSelonLeChoix[equipe][chibre].taille(), ecartSelonLeChoix[equipe][chibre].moyenneEtIntervalle().c_str());
     for (int siege = 0; siege < 4; ++siege) {
         const Echantillon& d = dureesDecision[siege];
         if (d.taille() == 0) continue;

@@ -38,6 +38,37 @@ constexpr auto masqueAPoints = [] {
     return masques;
 }();
 
+// For each mode and suit, the run of its lowest cards worth nothing (six, seven...), as a mask of
+// the suit's nine tags: they follow each other in strength with no card worth points between them,
+// so which of them is which does not change what any trick is worth.
+constexpr auto masqueDuTrou = [] {
+    std::array<std::array<std::uint8_t, 5>, 8> masques{};
+    for (int mode = 0; mode < 8; ++mode)
+        for (int c = 1; c <= 4; ++c) {
+            unsigned n = 0;
+            while (n < 4 && tables::points[mode][static_cast<unsigned>(9 * (c - 1)) + n] == 0) ++n;
+            masques[mode][c] = static_cast<std::uint8_t>((1u << n) - 1);
+        }
+    return masques;
+}();
+
+// For a run's cards still held t and a part of them m (four bits each, index t << 4 | m): the
+// part once the held cards are moved to the bottom of the run in their order.
+constexpr auto tasseDansLeTrou = [] {
+    std::array<std::uint8_t, 256> tasses{};
+    for (unsigned t = 0; t < 16; ++t)
+        for (unsigned m = 0; m < 16; ++m) {
+            unsigned tasse = 0, place = 0;
+            for (unsigned k = 0; k < 4; ++k)
+                if (t >> k & 1) {
+                    if (m >> k & 1) tasse |= 1u << place;
+                    ++place;
+                }
+            tasses[t << 4 | m] = static_cast<std::uint8_t>(tasse);
+        }
+    return tasses;
+}();
+
 // Whether card a beats card b, which holds the trick: only a trump beats another suit.
 bool bat(int mode, int a, int b) {
     if (couleur(a) == couleur(b)) return force(mode, a) > force(mode, b);
@@ -86,39 +117,27 @@ std::uint64_t Maitre_Solveur::enJeu() const {
 }
 
 Maitre_TableDeTransposition::Cle Maitre_Solveur::cle() const {
-    // Bits pushed in at the low end of a 128-bit word; at most 4 + 36 + 72 bits go in.
-    std::uint64_t haut = 0, bas = std::uint64_t{meneur_} | std::uint64_t{toutPris_} << 2;
-    const auto pousse = [&](std::uint64_t bits, unsigned n) {
-        haut = haut << n | bas >> (64 - n);
-        bas = bas << n | bits;
-    };
-    const std::uint64_t tenues = mains_[0] | mains_[1] | mains_[2] | mains_[3];
+    // Each card of the deal at its own place but in the run of the lowest cards of each suit worth
+    // nothing, whose cards still held move to its bottom in their order: what is left, who holds
+    // it (two masks: hands 1 and 3, hands 2 and 3), the leader and the bonus still possible.
     const int mode = atoutDuPli();
+    std::uint64_t tenues = mains_[0] | mains_[1] | mains_[2] | mains_[3];
+    std::uint64_t impaires = mains_[1] | mains_[3];
+    std::uint64_t hautes = mains_[2] | mains_[3];
     for (int c = 1; c <= 4; ++c) {
-        // The cards still held, in the suit's order of strength: a card worth points at its own
-        // place, those worth nothing at the bottom of the run of such places they lie in.
-        std::uint64_t places = 0;
-        unsigned debutDuTrou = 0, dansLeTrou = 0;
-        for (unsigned k = 0; k < 9; ++k) {
-            const unsigned tag = ordreDeForce[mode][c][k];
-            const bool tenue = tenues >> tag & 1;
-            if (points(mode, static_cast<int>(tag)) != 0) {
-                if (tenue) places |= 1u << k;
-                debutDuTrou = k + 1;
-                dansLeTrou = 0;
-            } else if (tenue) {
-                places |= 1u << (debutDuTrou + dansLeTrou++);
-            }
-        }
-        pousse(places, 9);
-        // Then who holds each of them, from the weakest to the strongest.
-        for (const std::uint8_t tag : ordreDeForce[mode][c]) {
-            const std::uint64_t bit = std::uint64_t{1} << tag;
-            if (!(tenues & bit)) continue;
-            pousse((mains_[1] & bit ? 1 : 0) | (mains_[2] & bit ? 2 : 0) | (mains_[3] & bit ? 3 : 0), 2);
-        }
+        const unsigned decalage = static_cast<unsigned>(9 * (c - 1));
+        const std::uint64_t trou = std::uint64_t{masqueDuTrou[mode][c]} << decalage;
+        const unsigned t = static_cast<unsigned>((tenues & trou) >> decalage);
+        const auto tasse = [&](std::uint64_t& cartes) {
+            const unsigned m = static_cast<unsigned>((cartes & trou) >> decalage);
+            cartes = (cartes & ~trou) | std::uint64_t{tasseDansLeTrou[t << 4 | m]} << decalage;
+        };
+        tasse(impaires);
+        tasse(hautes);
+        tasse(tenues);
     }
-    return {haut, bas};
+    return {tenues | std::uint64_t{meneur_} << 36 | std::uint64_t{toutPris_} << 38 | (impaires & 0xFFFFFF) << 40,
+            impaires >> 24 | hautes << 12};
 }
 
 std::uint64_t Maitre_Solveur::cartesJouablesIci() const {
@@ -367,7 +386,7 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     // Fail-soft: below the window the value is at most `meilleur`, above it at least.
     const int nouveauBas = meilleur >= beta ? meilleur : meilleur > alpha ? meilleur : bas;
     const int nouveauHaut = meilleur <= alpha ? meilleur : meilleur < beta ? meilleur : haut;
-    if (enDebutDePli) table_.range(cleIci, nouveauBas, nouveauHaut, carteDuMeilleur);
+    if (enDebutDePli) table_.range(cleIci, 9 - plisFaits_, nouveauBas, nouveauHaut, carteDuMeilleur);
     return meilleur;
 }
 

@@ -89,8 +89,7 @@ private:
     std::uint64_t enJeu() const;
     // At the start of a trick, positions that differ only in which cards worth nothing are
     // gone share their key: what follows depends, suit by suit, on who holds the cards still in
-    // play in their order and on which of them are worth points, not on their ranks. Inside a
-    // trick the key is the exact cards.
+    // play in their order and on which of them are worth points, not on their ranks.
     Maitre_TableDeTransposition::Cle cle() const;
     int atoutDuPli() const;
     // The playable cards with one card kept for each group of equivalent ones; `representant`

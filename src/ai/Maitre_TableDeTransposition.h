@@ -7,8 +7,10 @@
 // still to come and the card that was best there. The search builds the keys (two words); equal
 // keys must mean positions of equal value.
 //
-// Fixed size, one entry per slot, the newer entry replacing the older. Starting a new deal only
-// changes the generation: entries of an older generation count as empty, so nothing is cleared.
+// Fixed size, in buckets of two entries: the first keeps the position with the most tricks still
+// to play (the costliest to search again), the second takes whatever the first does not keep.
+// Starting a new deal only changes the generation: entries of an older generation count as
+// empty, so nothing is cleared.
 class Maitre_TableDeTransposition {
 public:
     struct Cle {
@@ -22,6 +24,7 @@ public:
         std::int16_t haut = 0;
         std::uint8_t meilleureCarte = 0xFF;
         std::uint8_t generation = 0;
+        std::uint8_t plisRestants = 0;
     };
 
     explicit Maitre_TableDeTransposition(unsigned bits);
@@ -29,14 +32,17 @@ public:
     void nouvelleGeneration();
     // The entry of that position in this generation, or nothing.
     const Entree* trouve(const Cle& cle) const {
-        const Entree& entree = entrees_[indice(cle)];
-        return entree.generation == generation_ && entree.cle == cle ? &entree : nullptr;
+        const Entree* seau = &entrees_[indice(cle)];
+        for (int k = 0; k < 2; ++k)
+            if (seau[k].generation == generation_ && seau[k].cle == cle) return &seau[k];
+        return nullptr;
     }
-    void range(const Cle& cle, int bas, int haut, int meilleureCarte);
+    void range(const Cle& cle, int plisRestants, int bas, int haut, int meilleureCarte);
 
 private:
+    // The first entry of the position's bucket.
     std::size_t indice(const Cle& cle) const {
-        return static_cast<std::size_t>(((cle.a ^ (cle.b * 0xC2B2AE3D27D4EB4Full)) * 0x9E3779B97F4A7C15ull) >> decalage_);
+        return static_cast<std::size_t>(((cle.a ^ (cle.b * 0xC2B2AE3D27D4EB4Full)) * 0x9E3779B97F4A7C15ull) >> decalage_) * 2;
     }
 
     std::vector<Entree> entrees_;

@@ -1,5 +1,6 @@
 #include "ai/Maitre_Solveur.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "rules/CartesJouables.h"
@@ -8,6 +9,9 @@
 namespace {
 
 constexpr int INFINI = 10000;
+// The last card of a trick looks up the next trick starts in the table before searching them
+// while fewer than that many tricks are done: deeper, the look-ups cost more than they save.
+constexpr int PLIS_DE_LA_COUPE_ANTICIPEE = 6;
 constexpr std::uint8_t AUCUNE = 0xFF;
 constexpr int POINTS_DERNIER_PLI = 5;
 // How many nodes pass between two questions to the safety stop.
@@ -356,6 +360,9 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     const unsigned n = ordonne(representants(cartesJouablesIci(), nullptr), meilleureCarte, ordre);
     const int profondeur = 4 * plisFaits_ + nbCartesPli_;
     const Etat avant = etat();
+    if (nbCartesPli_ == 3 && plisFaits_ < PLIS_DE_LA_COUPE_ANTICIPEE) {
+        if (const auto v = coupeAnticipee(alpha, beta, ordre, n)) return *v;
+    }
     int a = alpha, b = beta;
     int meilleur = maximise ? -INFINI : INFINI;
     int carteDuMeilleur = ordre[0];
@@ -390,29 +397,54 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     return meilleur;
 }
 
+std::optional<int> Maitre_Solveur::coupeAnticipee(int alpha, int beta, const std::uint8_t* ordre, unsigned n) {
+    const int joueur = (meneur_ + nbCartesPli_) & 3;
+    const bool maximise = (joueur & 1) == 0;
+    const Etat avant = etat();
+    Maitre_TableDeTransposition::Cle cles[9];
+    int gains[9];
+    for (unsigned i = 0; i < n; ++i) {
+        gains[i] = joue(ordre[i]);
+        cles[i] = cle();
+        table_.prepare(cles[i]);
+        dejoue(joueur, ordre[i], avant);
+    }
+    for (unsigned i = 0; i < n; ++i) {
+        const auto* entree = table_.trouve(cles[i]);
+        if (!entree) continue;
+        if (maximise && gains[i] + entree->bas >= beta) return gains[i] + entree->bas;
+        if (!maximise && gains[i] + entree->haut <= alpha) return gains[i] + entree->haut;
+    }
+    return std::nullopt;
+}
+
 int Maitre_Solveur::valeurExacte(int alpha, int beta, int estimation) {
     // Zero-window searches, each telling whether the value reaches a threshold: they cut much
     // more than one search with the whole window, and what each learns stays in the table for the
-    // next. With an estimation the first threshold is there and the next ones follow the bound
-    // each search returns, as long as that narrows the interval fast enough; otherwise (and
-    // without an estimation) the threshold halves the interval.
+    // next. With an estimation the first threshold is there and the next ones go away from it,
+    // by steps that double as long as the searches find the value further on the same side; once
+    // it is enclosed (and without an estimation) the threshold halves the interval.
     int bas = alpha, haut = beta;
-    int seuil = estimation > alpha && estimation <= beta ? estimation : bas + (haut - bas + 1) / 2;
-    bool suitLesBornes = seuil != bas + (haut - bas + 1) / 2;
+    const bool estimee = estimation > alpha && estimation <= beta;
+    int seuil = estimee ? estimation : bas + (haut - bas + 1) / 2;
+    bool galope = estimee;
+    int pas = 1, sens = 0;
     while (bas < haut && !interrompu_) {
-        const int largeur = haut - bas;
         const int v = cherche(seuil - 1, seuil);
-        if (v >= seuil)
+        const int sensIci = v >= seuil ? 1 : -1;
+        if (sensIci > 0)
             bas = v;
         else
             haut = v;
         if (bas >= haut) break;
-        // A search that took off less than a quarter of the interval: halve it from now on.
-        if (suitLesBornes && 4 * (haut - bas) > 3 * largeur) suitLesBornes = false;
-        if (suitLesBornes)
-            seuil = v >= seuil ? bas + 1 : haut;
-        else
+        if (galope && sens != 0 && sensIci != sens) galope = false;
+        if (galope) {
+            if (sensIci == sens) pas *= 2;
+            sens = sensIci;
+            seuil = sens > 0 ? std::min(bas + pas, haut) : std::max(haut - pas + 1, bas + 1);
+        } else {
             seuil = bas + (haut - bas + 1) / 2;
+        }
     }
     return bas;
 }

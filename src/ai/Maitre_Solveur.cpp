@@ -226,7 +226,6 @@ std::uint64_t Maitre_Solveur::representants(std::uint64_t jouables, std::uint8_t
 unsigned Maitre_Solveur::ordonne(std::uint64_t cartes, int meilleureCarte, std::uint8_t* ordre) const {
     const int joueur = (meneur_ + nbCartesPli_) & 3;
     const int mode = atoutDuPli();
-    const int profondeur = 4 * plisFaits_ + nbCartesPli_;
     const std::uint64_t enJeuIci = enJeu();
     int scores[9];
     unsigned n = 0;
@@ -235,25 +234,22 @@ unsigned Maitre_Solveur::ordonne(std::uint64_t cartes, int meilleureCarte, std::
         int score;
         if (tag == meilleureCarte) {
             score = 100000;
-        } else if (tag == killers_[profondeur][0] || tag == killers_[profondeur][1]) {
-            score = 50000;
         } else if (nbCartesPli_ == 0) {
-            // Lead a master card and cash it, or else a card worth little.
-            const std::uint64_t plusFortes = enJeuIci & tables::masqueCouleur(couleur(tag)) & ~mains_[joueur];
-            bool maitresse = true;
-            for (std::uint64_t autres = plusFortes; autres; autres &= autres - 1)
-                if (force(mode, std::countr_zero(autres)) > force(mode, tag)) maitresse = false;
-            score = maitresse ? 1000 + points(mode, tag) : 500 - points(mode, tag) - force(mode, tag);
+            score = scoreDEntame(tag, enJeuIci);
         } else {
+            // Followers go by the trick alone: a killer card cut in another trick, which mostly
+            // has nothing to do with this one.
             const int tenant = pli_[gagnant_];
             const bool partenaireTient = ((meneur_ + gagnant_) & 1) == (joueur & 1);
             const bool prend = bat(mode, tag, tenant);
+            // Trumps are worth keeping: take with another suit's card first, and throw them last.
+            const bool atout = couleur(tag) == mode;
             if (partenaireTient && !prend)
                 score = 800 + points(mode, tag);  // feed the partner's trick
             else if (prend && !partenaireTient)
-                score = 1000 - force(mode, tag) + (nbCartesPli_ == 3 ? points(mode, tag) : 0);
+                score = 1000 - force(mode, tag) + (nbCartesPli_ == 3 ? points(mode, tag) : 0) - (atout ? 10 : 0);
             else
-                score = 500 - points(mode, tag) - force(mode, tag);
+                score = 500 - points(mode, tag) - force(mode, tag) - (atout ? 20 : 0);
         }
         // Insertion by decreasing score; the hand holds at most nine cards.
         unsigned i = n++;
@@ -266,6 +262,22 @@ unsigned Maitre_Solveur::ordonne(std::uint64_t cartes, int meilleureCarte, std::
         ordre[i] = static_cast<std::uint8_t>(tag);
     }
     return n;
+}
+
+int Maitre_Solveur::scoreDEntame(int tag, std::uint64_t enJeuIci) const {
+    const int joueur = meneur_;
+    const int mode = atoutDuPli();
+    if (tag == killers_[plisFaits_][0] || tag == killers_[plisFaits_][1]) return 50000;
+    // Lead a master card and cash it, or else a card worth little, first in a suit whose best card
+    // the partner holds.
+    int meilleure = -1;
+    for (std::uint64_t autres = enJeuIci & tables::masqueCouleur(couleur(tag)) & ~mains_[joueur]; autres; autres &= autres - 1) {
+        const int autre = std::countr_zero(autres);
+        if (meilleure < 0 || force(mode, autre) > force(mode, meilleure)) meilleure = autre;
+    }
+    if (meilleure < 0 || force(mode, meilleure) < force(mode, tag)) return 1000 + points(mode, tag);
+    const bool auPartenaire = mains_[(joueur + 2) & 3] >> meilleure & 1;
+    return (auPartenaire ? 800 : 500) - points(mode, tag) - force(mode, tag);
 }
 
 int Maitre_Solveur::finDuDernierPli() {
@@ -358,7 +370,6 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     const bool maximise = (joueur & 1) == 0;
     std::uint8_t ordre[9];
     const unsigned n = ordonne(representants(cartesJouablesIci(), nullptr), meilleureCarte, ordre);
-    const int profondeur = 4 * plisFaits_ + nbCartesPli_;
     const Etat avant = etat();
     if (nbCartesPli_ == 3 && plisFaits_ < PLIS_DE_LA_COUPE_ANTICIPEE) {
         if (const auto v = coupeAnticipee(alpha, beta, ordre, n)) return *v;
@@ -382,8 +393,8 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
             b = meilleur;
         }
         if (a >= b) {
-            auto& killers = killers_[profondeur];
-            if (killers[0] != tag) {
+            auto& killers = killers_[plisFaits_];
+            if (nbCartesPli_ == 0 && killers[0] != tag) {
                 killers[1] = killers[0];
                 killers[0] = static_cast<std::uint8_t>(tag);
             }

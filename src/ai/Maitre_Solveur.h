@@ -19,10 +19,11 @@
 // points of the deal (the bonus of all nine tricks is 100 points), whatever the multiplier. The
 // two teams' values of a position add up to its points left (`pointsRestants`).
 //
-// Alpha-beta over these values, with a transposition table at every node, bounds from the points
-// left, one card standing for each group of equivalent cards, and moves ordered by the table's
-// best card, killer cards and a little Jass sense. The work is counted in nodes: the search
-// gives up past its node budget, or when the safety stop says so, and then its answer is void.
+// Alpha-beta over these values, with a transposition table at every trick start, bounds from
+// the points left, one card standing for each group of equivalent cards, and moves ordered by
+// the table's best card, killer leads and a little Jass sense. The work is counted in nodes: the
+// search gives up past its node budget, or when the safety stop says so, and then its answer is
+// void.
 class Maitre_Solveur {
 public:
     static constexpr int PRIME_TOUS_LES_PLIS = 50;
@@ -101,6 +102,8 @@ private:
     std::uint64_t representants(std::uint64_t jouables, std::uint8_t* representant) const;
     // The candidate cards in the order to try them.
     unsigned ordonne(std::uint64_t cartes, int meilleureCarte, std::uint8_t* ordre) const;
+    // How early to try that lead: the higher, the earlier.
+    int scoreDEntame(int tag, std::uint64_t enJeuIci) const;
 
     Maitre_TableDeTransposition table_;
     std::array<std::uint64_t, 4> mains_{};
@@ -113,7 +116,8 @@ private:
     std::uint8_t gagnant_ = 0;
     int pointsRestants_ = 0;
     Atout atout_ = Atout::Invalide;
-    std::array<std::array<std::uint8_t, 2>, 37> killers_{};
+    // For each trick, the last two leads that cut.
+    std::array<std::array<std::uint8_t, 2>, 9> killers_{};
 
     std::uint64_t noeuds_ = 0;
     std::uint64_t limite_ = UINT64_MAX;

@@ -397,6 +397,13 @@ void PanelDeJoueur::setConfirmationAutomatique(bool active) {
         minuterieConfirmation_->demarre(pauseAvantConfirmation(action_), false);
 }
 
+void PanelDeJoueur::retientConfirmation(bool retenue) {
+    if (retenue == confirmationRetenue_) return;
+    confirmationRetenue_ = retenue;
+    if (!retenue && confirmationAutomatique_ && boutonActionActif_ && zoneActionActive_)
+        minuterieConfirmation_->demarre(pauseAvantConfirmation(action_), false);
+}
+
 int PanelDeJoueur::pauseAvantConfirmation(Action action) {
     switch (action) {
         case Action::Ramasse: return PAUSE_RAMASSE_MS;
@@ -407,10 +414,10 @@ int PanelDeJoueur::pauseAvantConfirmation(Action action) {
 }
 
 // The user may have clicked in the meantime, or switched the choice off: only a button still
-// waiting for him is clicked.
+// waiting for him is clicked. A held confirmation is clicked after the pause that follows its release.
 void PanelDeJoueur::confirmeAutomatiquement() {
     minuterieConfirmation_->arrete();
-    if (confirmationAutomatique_) cliqueAction();
+    if (confirmationAutomatique_ && !confirmationRetenue_) cliqueAction();
 }
 
 void PanelDeJoueur::desarmeAction() {

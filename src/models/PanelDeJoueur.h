@@ -160,6 +160,9 @@ public:
     // button is clicked as he would click it. The game's events are the same as with his click.
     void setConfirmationAutomatique(bool active);
     bool confirmationAutomatique() const { return confirmationAutomatique_; }
+    // While held (the coach still reviews the deal that ended), the automatic confirmation waits;
+    // once let go it clicks after its whole pause, so the user has the time to read the review.
+    void retientConfirmation(bool retenue);
     static int pauseAvantConfirmation(Action action);
 
     // Brings the cards of the melds to the front and face up.
@@ -237,6 +240,7 @@ private:
     bool boutonActionActif_ = false;
     bool zoneActionActive_ = false;
     bool confirmationAutomatique_ = false;
+    bool confirmationRetenue_ = false;
     std::unique_ptr<Minuterie> minuterieConfirmation_;
 
     std::vector<std::string> lignesInformation_;

@@ -221,7 +221,10 @@ void VueTable::montreMainsDeLaDonne() {
         donne = historique().derniereDonneTerminee();
     mains_->setVisible(donne != nullptr);
     tas_->setVisible(table_ != nullptr && donne == nullptr);
-    if (!donne) return;
+    if (!donne) {
+        retientConfirmations(false);
+        return;
+    }
     const auto& donnes = historique().donnes();
     const bool derniere = donne == &donnes.back();
     std::array<VueMainsDeLaDonne::Main, 4> mains;
@@ -248,6 +251,14 @@ void VueTable::montreMainsDeLaDonne() {
     else if (coach_->etat(numero) == CoachDeLaDonne::Etat::Abandonne)
         titre = formate(ID_JEU_PARFAIT_NON_CALCULE, numero);
     mains_->montre(qtexte(titre), mains, lignesDuCoach(*coach_, numero, *table_));
+    retientConfirmations(coach_->etat(numero) == CoachDeLaDonne::Etat::EnCours ||
+                         coach_->etatCritique(numero) == CoachDeLaDonne::Etat::EnCours);
+}
+
+// The deal is not confirmed for the user before he could read the coach's answer about it.
+void VueTable::retientConfirmations(bool retenues) {
+    for (VuePanelJoueur* vue : panels_)
+        if (PanelDeJoueur* panel = vue->modele()) panel->retientConfirmation(retenues);
 }
 
 // Seat 0 at a local game; a client joining a network game may sit anywhere, and one that only

@@ -82,6 +82,7 @@ private:
     // coach's lines.
     void suitMainsDeLaDonne();
     void montreMainsDeLaDonne();
+    void retientConfirmations(bool retenues);
     void placeMains();
     int siegeDeLUtilisateur() const;
     std::optional<SuggestionDuMaitre::Situation> situationDeLUtilisateur();

@@ -414,6 +414,25 @@ TEST_F(PanelDeJoueurTest, AutomaticConfirmationClicksOnlyWhatStillWaitsAfterItsP
     EXPECT_FALSE(ordinateur->confirmationAutomatique());
 }
 
+// Held while the coach reviews the deal that ended, the confirmation waits however long that
+// takes, then gives the user its whole pause to read the review.
+TEST_F(PanelDeJoueurTest, AHeldAutomaticConfirmationWaitsForItsReleaseThenItsPause) {
+    const int pause = PanelDeJoueur::pauseAvantConfirmation(PanelDeJoueur::Action::Distribue);
+    const auto panel = panelDuJoueur();
+    panel->setConfirmationAutomatique(true);
+    panel->attendDistribue(7);
+    panel->retientConfirmation(true);
+    plateforme.avance(pause + 20000);
+    EXPECT_TRUE(joueur.appels.empty());
+    panel->retientConfirmation(true);
+    panel->retientConfirmation(false);
+    plateforme.avance(pause - 1);
+    EXPECT_TRUE(joueur.appels.empty()) << "the pause starts again at the release";
+    panel->retientConfirmation(false);
+    plateforme.avance(1);
+    EXPECT_EQ(joueur.appels, std::vector<std::string>{"distribue"});
+}
+
 TEST_F(PanelDeJoueurTest, DealRequestWhileArmedIsAnInternalError) {
     AssertionsRelevees assertions;
     const auto panel = panelDuJoueur();

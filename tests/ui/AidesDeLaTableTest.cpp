@@ -112,6 +112,11 @@ TEST_F(AidesDeLaTableTest, TheHandsOfTheDealThatEndedWithEachTeamsPointsTillTheN
     // The coach is still at work on this deal when the next one is dealt: it stops.
     const int numero = static_cast<int>(vue_.historique().donnes().size()) - 1;
     ASSERT_EQ(vue_.coach()->etatCritique(numero), CoachDeLaDonne::Etat::EnCours);
+    // Nor does the automatic confirmation deal the next one while the coach is at work.
+    vue_.setConfirmationAutomatique(true);
+    partie_.plateforme.avance(PanelDeJoueur::pauseAvantConfirmation(PanelDeJoueur::Action::Distribue) + 60000);
+    EXPECT_TRUE(partie_.joueur(0).panel().boutonActionActif()) << "the deal waits for the coach";
+    vue_.setConfirmationAutomatique(false);
     partie_.joueJusqua(EvenementDeJeu::AttendAtout);
     EXPECT_FALSE(mains->isVisible()) << "the next deal is dealt";
     EXPECT_TRUE(vue_.vueTas()->isVisible());

@@ -191,34 +191,26 @@ void Maitre_Solveur::dejoue(int joueur, int tag, const Etat& avant) {
 }
 
 std::uint64_t Maitre_Solveur::representants(std::uint64_t jouables, std::uint8_t* representant) const {
-    const int mode = atoutDuPli();
+    // Two cards of one hand with the same points and no card of the suit still in play between
+    // them win and lose the same tricks: one of them is enough. Only cards worth nothing share
+    // their points within a suit, and those of a suit follow each other in strength as in tags
+    // (upwards, or downwards in the order from the bottom): the card below in play tells.
+    const std::uint64_t sansPoints = jouables & ~masqueAPoints[atoutDuPli()];
     const std::uint64_t enJeuIci = enJeu();
-    std::uint64_t gardes = 0;
-    for (int c = 1; c <= 4; ++c) {
-        const std::uint64_t miennes = jouables & tables::masqueCouleur(c);
-        if ((miennes & (miennes - 1)) == 0) {
-            gardes |= miennes;
-            if (miennes && representant) representant[std::countr_zero(miennes)] = static_cast<std::uint8_t>(std::countr_zero(miennes));
-            continue;
+    std::uint64_t gardes = jouables;
+    if (representant)
+        for (std::uint64_t cartes = jouables; cartes; cartes &= cartes - 1) {
+            const int tag = std::countr_zero(cartes);
+            representant[tag] = static_cast<std::uint8_t>(tag);
         }
-        // Two cards of one hand with the same points and no card of the suit still in play
-        // between them win and lose the same tricks: one of them is enough.
-        int precedente = -1;
-        for (const std::uint8_t tag : ordreDeForce[mode][c]) {
-            const std::uint64_t bit = std::uint64_t{1} << tag;
-            if (!(enJeuIci & bit)) continue;
-            if (!(miennes & bit)) {
-                precedente = -1;
-                continue;
-            }
-            if (precedente >= 0 && points(mode, tag) == points(mode, precedente)) {
-                if (representant) representant[tag] = representant[precedente];
-                continue;
-            }
-            gardes |= bit;
-            if (representant) representant[tag] = tag;
-            precedente = tag;
-        }
+    for (std::uint64_t cartes = sansPoints; cartes; cartes &= cartes - 1) {
+        const int tag = std::countr_zero(cartes);
+        const std::uint64_t dessous = enJeuIci & tables::masqueCouleur(couleur(tag)) & ((std::uint64_t{1} << tag) - 1);
+        if (dessous == 0) continue;
+        const int voisine = 63 - std::countl_zero(dessous);
+        if (!(sansPoints >> voisine & 1)) continue;
+        gardes &= ~(std::uint64_t{1} << tag);
+        if (representant) representant[tag] = representant[voisine];
     }
     return gardes;
 }
@@ -226,7 +218,7 @@ std::uint64_t Maitre_Solveur::representants(std::uint64_t jouables, std::uint8_t
 unsigned Maitre_Solveur::ordonne(std::uint64_t cartes, int meilleureCarte, std::uint8_t* ordre) const {
     const int joueur = (meneur_ + nbCartesPli_) & 3;
     const int mode = atoutDuPli();
-    const std::uint64_t enJeuIci = enJeu();
+    const std::uint64_t enJeuIci = nbCartesPli_ == 0 ? enJeu() : 0;
     int scores[9];
     unsigned n = 0;
     for (; cartes; cartes &= cartes - 1) {
@@ -282,16 +274,22 @@ int Maitre_Solveur::scoreDEntame(int tag, std::uint64_t enJeuIci) const {
 
 int Maitre_Solveur::finDuDernierPli() {
     // One card left in each hand: the last trick plays itself.
-    const Etat avant = etat();
-    int joueurs[4], tags[4];
-    int n = 0, gain = 0;
-    while (mains_[0] | mains_[1] | mains_[2] | mains_[3]) {
-        joueurs[n] = (meneur_ + nbCartesPli_) & 3;
-        tags[n] = std::countr_zero(mains_[joueurs[n]]);
-        gain += joue(tags[n]);
-        ++n;
+    const int mode = atoutDuPli();
+    std::array<int, 4> cartes;
+    for (int k = 0; k < 4; ++k)
+        cartes[k] = k < nbCartesPli_ ? pli_[k] : std::countr_zero(mains_[(meneur_ + k) & 3]);
+    int gagnant = nbCartesPli_ > 0 ? gagnant_ : 0;
+    for (int k = std::max(1, static_cast<int>(nbCartesPli_)); k < 4; ++k)
+        if (bat(mode, cartes[k], cartes[gagnant])) gagnant = k;
+    const int equipe = (meneur_ + gagnant) & 1;
+    int gain = 0;
+    if (equipe == 0) {
+        gain = POINTS_DERNIER_PLI;
+        for (const int carte : cartes) gain += points(mode, carte);
     }
-    while (n-- > 0) dejoue(joueurs[n], tags[n], avant);
+    const int toutPris = toutPris_ & (1 << equipe);
+    if (toutPris & 1) gain += PRIME_TOUS_LES_PLIS;
+    if (toutPris & 2) gain -= PRIME_TOUS_LES_PLIS;
     return gain;
 }
 

@@ -104,8 +104,10 @@ TEST(Maitre_Solveur, EgaleLaForceBruteSurDesFinsDeDonne) {
 }
 
 // Endings of four and five tricks, where the table's keys at trick starts meet positions whose
-// cards worth nothing are gone in other orders: the value is the plain search's, in both orders
-// without trump, zig-zag and a trump mode.
+// cards worth nothing are gone in other orders, and where the last card of a trick looks up the
+// next trick starts: the value is the plain search's, in both orders without trump, zig-zag and
+// a trump mode; so is each card's value in the endings of four tricks, whose searches start from
+// the previous card's value and find the table full of its bounds.
 TEST(Maitre_Solveur, EgaleUneRechercheSimpleSurDesFinsDeQuatreEtCinqPlis) {
     std::mt19937 aleatoire(1);
     Maitre_Solveur solveur(16);
@@ -113,9 +115,21 @@ TEST(Maitre_Solveur, EgaleUneRechercheSimpleSurDesFinsDeQuatreEtCinqPlis) {
         for (int essai = 0; essai < 24; ++essai) {
             const Atout atout = std::array{Atout::HautEnBas, Atout::BasEnHaut, Atout::ZigZag, Atout::Coeur}[essai % 4];
             const Fin fin = finAleatoire(aleatoire, atout, cartes);
+            const auto position = Maitre_PositionOuverte::depuis(fin.partie, fin.mains);
             const int attendu = valeurParForceBrute(fin.partie, fin.mains);
-            EXPECT_EQ(solveur.resout(Maitre_PositionOuverte::depuis(fin.partie, fin.mains)), attendu)
-                << cartes << " cartes, mode " << valeur(atout) << ", essai " << essai;
+            EXPECT_EQ(solveur.resout(position), attendu) << cartes << " cartes, mode " << valeur(atout) << ", essai " << essai;
+            if (cartes != 16) continue;
+            const int joueur = fin.partie.noDuProchainAJouer();
+            const auto valeurs = solveur.valeursDesCartes(position);
+            for (unsigned k = 0; k < valeurs.nombre; ++k) {
+                Fin apres = fin;
+                const Carte& carte = Carte::parTag(valeurs.cartes[k].tag);
+                apres.mains[joueur].erase(carte);
+                apres.partie.joueCarte(carte, joueur);
+                const int pourEquipe1 = alphaBeta(apres.partie, apres.mains, -100000, 100000) - fin.partie.getPointsEquipe1();
+                const int attenduIci = joueur % 2 == 0 ? pourEquipe1 : Maitre_Solveur::pointsRestants(position) - pourEquipe1;
+                EXPECT_EQ(valeurs.cartes[k].valeur, attenduIci) << carte.getIdentifiant() << ", mode " << valeur(atout) << ", essai " << essai;
+            }
         }
 }
 

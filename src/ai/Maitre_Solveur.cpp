@@ -9,9 +9,6 @@
 namespace {
 
 constexpr int INFINI = 10000;
-// The last card of a trick looks up the next trick starts in the table before searching them
-// while fewer than that many tricks are done: deeper, the look-ups cost more than they save.
-constexpr int PLIS_DE_LA_COUPE_ANTICIPEE = 6;
 constexpr std::uint8_t AUCUNE = 0xFF;
 constexpr int POINTS_DERNIER_PLI = 5;
 // How many nodes pass between two questions to the safety stop.
@@ -369,9 +366,6 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     std::uint8_t ordre[9];
     const unsigned n = ordonne(representants(cartesJouablesIci(), nullptr), meilleureCarte, ordre);
     const Etat avant = etat();
-    if (nbCartesPli_ == 3 && plisFaits_ < PLIS_DE_LA_COUPE_ANTICIPEE) {
-        if (const auto v = coupeAnticipee(alpha, beta, ordre, n)) return *v;
-    }
     int a = alpha, b = beta;
     int meilleur = maximise ? -INFINI : INFINI;
     int carteDuMeilleur = ordre[0];
@@ -404,27 +398,6 @@ int Maitre_Solveur::cherche(int alpha, int beta) {
     const int nouveauHaut = meilleur <= alpha ? meilleur : meilleur < beta ? meilleur : haut;
     if (enDebutDePli) table_.range(cleIci, 9 - plisFaits_, nouveauBas, nouveauHaut, carteDuMeilleur);
     return meilleur;
-}
-
-std::optional<int> Maitre_Solveur::coupeAnticipee(int alpha, int beta, const std::uint8_t* ordre, unsigned n) {
-    const int joueur = (meneur_ + nbCartesPli_) & 3;
-    const bool maximise = (joueur & 1) == 0;
-    const Etat avant = etat();
-    Maitre_TableDeTransposition::Cle cles[9];
-    int gains[9];
-    for (unsigned i = 0; i < n; ++i) {
-        gains[i] = joue(ordre[i]);
-        cles[i] = cle();
-        table_.prepare(cles[i]);
-        dejoue(joueur, ordre[i], avant);
-    }
-    for (unsigned i = 0; i < n; ++i) {
-        const auto* entree = table_.trouve(cles[i]);
-        if (!entree) continue;
-        if (maximise && gains[i] + entree->bas >= beta) return gains[i] + entree->bas;
-        if (!maximise && gains[i] + entree->haut <= alpha) return gains[i] + entree->haut;
-    }
-    return std::nullopt;
 }
 
 int Maitre_Solveur::valeurExacte(int alpha, int beta, int estimation) {

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <utility>
 
 #include "ai/Maitre_PositionOuverte.h"
@@ -77,9 +76,6 @@ private:
     // The exact value of the position, known to lie in [alpha, beta]; `estimation`, when inside,
     // is where it probably lies.
     int valeurExacte(int alpha, int beta, int estimation = INT32_MIN);
-    // For the last card of a trick, tried in that order: a value beyond the window that the
-    // table's entry of one of the next trick starts already proves, if any.
-    std::optional<int> coupeAnticipee(int alpha, int beta, const std::uint8_t* ordre, unsigned n);
     // The least and the most team 0 can still get.
     std::pair<int, int> bornes() const;
     // At a trick start: how many tricks the leader's team is sure to take at once, and the points

@@ -37,7 +37,6 @@ public:
             if (seau[k].generation == generation_ && seau[k].cle == cle) return &seau[k];
         return nullptr;
     }
-    void prepare(const Cle& cle) const { __builtin_prefetch(&entrees_[indice(cle)]); }
     void range(const Cle& cle, int plisRestants, int bas, int haut, int meilleureCarte);
 
 private:

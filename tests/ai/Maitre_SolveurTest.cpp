@@ -104,10 +104,9 @@ TEST(Maitre_Solveur, EgaleLaForceBruteSurDesFinsDeDonne) {
 }
 
 // Endings of four and five tricks, where the table's keys at trick starts meet positions whose
-// cards worth nothing are gone in other orders, and where the last card of a trick looks up the
-// next trick starts: the value is the plain search's, in both orders without trump, zig-zag and
-// a trump mode; so is each card's value in the endings of four tricks, whose searches start from
-// the previous card's value and find the table full of its bounds.
+// cards worth nothing are gone in other orders: the value is the plain search's, in both orders
+// without trump, zig-zag and a trump mode; so is each card's value in the endings of four tricks,
+// whose searches start from the previous card's value and find the table full of its bounds.
 TEST(Maitre_Solveur, EgaleUneRechercheSimpleSurDesFinsDeQuatreEtCinqPlis) {
     std::mt19937 aleatoire(1);
     Maitre_Solveur solveur(16);

@@ -15,8 +15,8 @@ constexpr int POINTS_DERNIER_PLI = 5;
 constexpr std::uint64_t PERIODE_ARRET = 1 << 14;
 
 constexpr int couleur(int tag) { return tag / 9 + 1; }
-int points(int mode, int tag) { return tables::points[mode][tag]; }
-int force(int mode, int tag) { return tables::force[mode][tag]; }
+constexpr int points(int mode, int tag) { return tables::points[mode][tag]; }
+constexpr int force(int mode, int tag) { return tables::force[mode][tag]; }
 
 // For each mode and suit, the suit's tags from the weakest card to the strongest.
 constexpr auto ordreDeForce = [] {
@@ -71,10 +71,20 @@ constexpr auto tasseDansLeTrou = [] {
 }();
 
 // Whether card a beats card b, which holds the trick: only a trump beats another suit.
-bool bat(int mode, int a, int b) {
+constexpr bool bat(int mode, int a, int b) {
     if (couleur(a) == couleur(b)) return force(mode, a) > force(mode, b);
     return couleur(a) == mode;
 }
+
+// For each mode and card, the cards that beat it when it holds the trick.
+constexpr auto battantes = [] {
+    std::array<std::array<std::uint64_t, 36>, 8> masques{};
+    for (int mode = 0; mode < 8; ++mode)
+        for (int b = 0; b < 36; ++b)
+            for (int a = 0; a < 36; ++a)
+                if (bat(mode, a, b)) masques[mode][b] |= std::uint64_t{1} << a;
+    return masques;
+}();
 
 }  // namespace
 
@@ -218,6 +228,9 @@ unsigned Maitre_Solveur::ordonne(std::uint64_t cartes, int meilleureCarte, std::
     const std::uint64_t enJeuIci = nbCartesPli_ == 0 ? enJeu() : 0;
     int scores[9];
     unsigned n = 0;
+    // The third card of a trick the partner holds but the last seat can still beat.
+    const bool partenaireMenace = nbCartesPli_ == 2 && ((meneur_ + gagnant_) & 1) == (joueur & 1) &&
+                                  peutBattre((joueur + 1) & 3, pli_[gagnant_]);
     for (; cartes; cartes &= cartes - 1) {
         const int tag = std::countr_zero(cartes);
         int score;
@@ -233,7 +246,11 @@ unsigned Maitre_Solveur::ordonne(std::uint64_t cartes, int meilleureCarte, std::
             const bool prend = bat(mode, tag, tenant);
             // Trumps are worth keeping: take with another suit's card first, and throw them last.
             const bool atout = couleur(tag) == mode;
-            if (partenaireTient && !prend)
+            if (partenaireMenace && !prend)
+                score = 700 - points(mode, tag) - force(mode, tag);  // keep the points out of it
+            else if (partenaireMenace && !peutBattre((joueur + 1) & 3, tag))
+                score = 900 + points(mode, tag);  // take it over for good
+            else if (partenaireTient && !prend)
                 score = 800 + points(mode, tag);  // feed the partner's trick
             else if (prend && !partenaireTient)
                 score = 1000 - force(mode, tag) + (nbCartesPli_ == 3 ? points(mode, tag) : 0) - (atout ? 10 : 0);
@@ -267,6 +284,10 @@ int Maitre_Solveur::scoreDEntame(int tag, std::uint64_t enJeuIci) const {
     if (meilleure < 0 || force(mode, meilleure) < force(mode, tag)) return 1000 + points(mode, tag);
     const bool auPartenaire = mains_[(joueur + 2) & 3] >> meilleure & 1;
     return (auPartenaire ? 800 : 500) - points(mode, tag) - force(mode, tag);
+}
+
+bool Maitre_Solveur::peutBattre(int siege, int carte) const {
+    return (mains_[siege] & battantes[atoutDuPli()][carte]) != 0;
 }
 
 int Maitre_Solveur::finDuDernierPli() {

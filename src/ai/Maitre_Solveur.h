@@ -98,6 +98,8 @@ private:
     std::uint64_t representants(std::uint64_t jouables, std::uint8_t* representant) const;
     // The candidate cards in the order to try them.
     unsigned ordonne(std::uint64_t cartes, int meilleureCarte, std::uint8_t* ordre) const;
+    // Whether that seat holds a card that beats that one (allowed to play it or not).
+    bool peutBattre(int siege, int carte) const;
     // How early to try that lead: the higher, the earlier.
     int scoreDEntame(int tag, std::uint64_t enJeuIci) const;
 

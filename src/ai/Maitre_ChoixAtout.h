@@ -25,8 +25,8 @@ class TypeDePartie;
 // generator state, same choice.
 class Maitre_ChoixAtout {
 public:
-    static constexpr int ECHANTILLONS_MAX = 16;
-    static constexpr std::uint64_t TRAVAIL_MAX = 4000000;
+    static constexpr int ECHANTILLONS_MAX = 32;
+    static constexpr std::uint64_t TRAVAIL_MAX = 10000000;
     static constexpr int ARRET_DE_SECURITE_MS = 1300;
     // Tricks played by the search's sense before the exact search takes over.
     static constexpr int PLIS_ESTIMES = 3;

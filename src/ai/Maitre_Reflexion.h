@@ -25,15 +25,16 @@ class Maitre_Solveur;
 // slower than the budget assumes; then the samples judged so far decide.
 class Maitre_Reflexion {
 public:
-    static constexpr std::uint64_t TRAVAIL_PAR_DECISION = 2000000;
+    static constexpr std::uint64_t TRAVAIL_PAR_DECISION = 6000000;
     // A sample judged by the evaluation-based engine counts like that many nodes (about as long).
-    static constexpr std::uint64_t TRAVAIL_D_UN_VOTE = 200000;
+    static constexpr std::uint64_t TRAVAIL_D_UN_VOTE = 600000;
     static constexpr int ECHANTILLONS_MAX = 96;
     static constexpr int VOTES_MAX = 24;
     static constexpr int ARRET_DE_SECURITE_MS = 1300;
-    // Before the third trick the exact values of every card of a sample cost about a second: the
-    // samples are judged by the evaluation-based engine, which plays each as it would the real
-    // deal, and vote. From the third trick on they cost milliseconds to a few tenths of a second.
+    // Before the third trick the exact values of every card of a sample cost a third of a second
+    // to seconds: the samples are judged by the evaluation-based engine, which plays each as it
+    // would the real deal, and vote. From the third trick on they cost milliseconds to a few
+    // tenths of a second.
     static constexpr int PLIS_AVANT_LA_RECHERCHE_EXACTE = 2;
 
     struct Resultat {

@@ -71,6 +71,23 @@ Fin finAleatoire(std::mt19937& aleatoire, Atout atout, unsigned cartesRestantes)
     return fin;
 }
 
+// Each playable card's value, for the team of the seat to play, must be the plain search's after
+// that card.
+void verifieLesValeursDesCartes(Maitre_Solveur& solveur, const Fin& fin, const Maitre_PositionOuverte& position) {
+    const int joueur = fin.partie.noDuProchainAJouer();
+    const auto valeurs = solveur.valeursDesCartes(position);
+    ASSERT_EQ(valeurs.nombre, fin.partie.cartesJouables(fin.mains[joueur]).size());
+    for (unsigned k = 0; k < valeurs.nombre; ++k) {
+        Fin apres = fin;
+        const Carte& carte = Carte::parTag(valeurs.cartes[k].tag);
+        apres.mains[joueur].erase(carte);
+        apres.partie.joueCarte(carte, joueur);
+        const int pourEquipe1 = alphaBeta(apres.partie, apres.mains, -100000, 100000) - fin.partie.getPointsEquipe1();
+        const int attendu = joueur % 2 == 0 ? pourEquipe1 : Maitre_Solveur::pointsRestants(position) - pourEquipe1;
+        EXPECT_EQ(valeurs.cartes[k].valeur, attendu) << carte.getIdentifiant();
+    }
+}
+
 // Endings of two or three tricks, some starting inside a trick, in every kind of mode: the
 // solver's value and each card's value must be the brute force's.
 TEST(Maitre_Solveur, EgaleLaForceBruteSurDesFinsDeDonne) {
@@ -85,18 +102,8 @@ TEST(Maitre_Solveur, EgaleLaForceBruteSurDesFinsDeDonne) {
             ASSERT_EQ(solveur.resout(position), valeurParForceBrute(fin.partie, fin.mains))
                 << "mode " << valeur(atout) << ", essai " << essai;
 
-            const int joueur = fin.partie.noDuProchainAJouer();
-            const auto valeurs = solveur.valeursDesCartes(position);
-            ASSERT_EQ(valeurs.nombre, fin.partie.cartesJouables(fin.mains[joueur]).size());
-            for (unsigned k = 0; k < valeurs.nombre; ++k) {
-                Fin apres = fin;
-                const Carte& carte = Carte::parTag(valeurs.cartes[k].tag);
-                apres.mains[joueur].erase(carte);
-                apres.partie.joueCarte(carte, joueur);
-                const int pourEquipe1 = alphaBeta(apres.partie, apres.mains, -100000, 100000) - fin.partie.getPointsEquipe1();
-                const int attendu = joueur % 2 == 0 ? pourEquipe1 : Maitre_Solveur::pointsRestants(position) - pourEquipe1;
-                EXPECT_EQ(valeurs.cartes[k].valeur, attendu) << carte.getIdentifiant() << ", essai " << essai;
-            }
+            SCOPED_TRACE("mode " + std::to_string(valeur(atout)) + ", essai " + std::to_string(essai));
+            verifieLesValeursDesCartes(solveur, fin, position);
         }
     }
     // The fixture must reach the bonus of all nine tricks in some endings.
@@ -118,17 +125,8 @@ TEST(Maitre_Solveur, EgaleUneRechercheSimpleSurDesFinsDeQuatreEtCinqPlis) {
             const int attendu = valeurParForceBrute(fin.partie, fin.mains);
             EXPECT_EQ(solveur.resout(position), attendu) << cartes << " cartes, mode " << valeur(atout) << ", essai " << essai;
             if (cartes != 16) continue;
-            const int joueur = fin.partie.noDuProchainAJouer();
-            const auto valeurs = solveur.valeursDesCartes(position);
-            for (unsigned k = 0; k < valeurs.nombre; ++k) {
-                Fin apres = fin;
-                const Carte& carte = Carte::parTag(valeurs.cartes[k].tag);
-                apres.mains[joueur].erase(carte);
-                apres.partie.joueCarte(carte, joueur);
-                const int pourEquipe1 = alphaBeta(apres.partie, apres.mains, -100000, 100000) - fin.partie.getPointsEquipe1();
-                const int attenduIci = joueur % 2 == 0 ? pourEquipe1 : Maitre_Solveur::pointsRestants(position) - pourEquipe1;
-                EXPECT_EQ(valeurs.cartes[k].valeur, attenduIci) << carte.getIdentifiant() << ", mode " << valeur(atout) << ", essai " << essai;
-            }
+            SCOPED_TRACE("mode " + std::to_string(valeur(atout)) + ", essai " + std::to_string(essai));
+            verifieLesValeursDesCartes(solveur, fin, position);
         }
 }
 

@@ -15,11 +15,8 @@ std::chrono::steady_clock::time_point horlogeArretee() { return {}; }
 
 Maitre_Conseil::Maitre_Conseil(bool departAtoutPlusHaut) : solveur_(BITS_TABLE), departAtoutPlusHaut_(departAtoutPlusHaut) {}
 
-const Carte* Maitre_Conseil::carte(const Partie& partie, int joueurDoitChoisirAtout, CarteSet main,
-                                   const std::array<CarteSet, 4>& annoncees, const std::atomic<bool>& abandon) {
-    // The advice is asked without the order the cards were played in: its deals are not weighed
-    // by the other seats' decisions.
-    const Maitre_CeQuiAEteVu vu{joueurDoitChoisirAtout, TypeDePartie(), annoncees, {}};
+const Carte* Maitre_Conseil::carte(const Partie& partie, CarteSet main, const Maitre_CeQuiAEteVu& vu,
+                                   const std::atomic<bool>& abandon) {
     const Maitre_Reflexion reflexion(partie, partie.noDuProchainAJouer(), main, vu, departAtoutPlusHaut_);
     if (reflexion.jouables().empty()) return nullptr;
     KnuthRandom aleatoire(true);

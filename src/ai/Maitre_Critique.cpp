@@ -35,6 +35,7 @@ int valeurApres(Partie partie, std::array<CarteSet, 4> mains, const Carte& carte
 }  // namespace
 
 std::optional<Maitre_Critique::Bilan> Maitre_Critique::critique(const HistoriqueDesDonnes::Donne& donne, int equipe,
+                                                                const TypeDePartie& typeDePartie,
                                                                 const Conseiller& conseiller,
                                                                 const std::atomic<bool>& abandon,
                                                                 std::uint64_t noeudsParCarte) {
@@ -43,10 +44,10 @@ std::optional<Maitre_Critique::Bilan> Maitre_Critique::critique(const Historique
     Partie partie(donne.atout, CarteSet::complet(), premier, donne.choisiPar, donne.multiplicateur);
     std::array<CarteSet, 4> mains = donne.cartesJouees;
     // A seat's melds are cards of its hand; a record that said otherwise would mislead the sampling.
-    std::array<CarteSet, 4> annoncees;
+    Maitre_CeQuiAEteVu vu{premier, typeDePartie, {}, {}};
     for (int siege = 0; siege < 4; ++siege)
         for (const Carte& carte : donne.annoncesMontrees[siege])
-            if (mains[siege].contient(carte)) annoncees[siege].insert(carte);
+            if (mains[siege].contient(carte)) vu.annoncees[siege].insert(carte);
 
     // First what the adviser would have played, card after card; then the solves, from the last
     // trick back to the first: the positions a later card leaves are among those an earlier card's
@@ -64,13 +65,14 @@ std::optional<Maitre_Critique::Bilan> Maitre_Critique::critique(const Historique
             const CarteSet jouables = partie.cartesJouables(mains[siege]);
             if (!jouee || !jouables.contient(*jouee)) return std::nullopt;
             if (siege::equipe(siege) == equipe && jouables.size() > 1) {
-                const Carte* conseillee = conseiller(partie, premier, mains[siege], annoncees);
+                const Carte* conseillee = conseiller(partie, mains[siege], vu);
                 if (!conseillee || !jouables.contient(*conseillee) || abandon.load()) return std::nullopt;
                 if (conseillee != jouee)
                     aJuger.push_back({partie, mains, {static_cast<int>(numero) + 1, siege, jouee, conseillee, 0}});
             }
             mains[siege].erase(*jouee);
             partie.joueCarte(*jouee, siege);
+            vu.cartesJouees.push_back(static_cast<std::uint8_t>(jouee->getTag()));
         }
     }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "ai/Maitre_CeQuiAEteVu.h"
 #include "models/HistoriqueDesDonnes.h"
 
 class Carte;
@@ -24,10 +25,9 @@ public:
     // tricks a deal may need far more.
     static constexpr std::uint64_t NOEUDS_PAR_CARTE = 10'000'000;
 
-    // The card for the seat to play, from the deal so far, the first to choose, the seat's hand
-    // and the melds shown; none to give up.
-    using Conseiller = std::function<const Carte*(const Partie& partie, int joueurDoitChoisirAtout, CarteSet main,
-                                                  const std::array<CarteSet, 4>& annoncees)>;
+    // The card for the seat to play, from the deal so far, the seat's hand and what it saw; none to
+    // give up.
+    using Conseiller = std::function<const Carte*(const Partie& partie, CarteSet main, const Maitre_CeQuiAEteVu& vu)>;
 
     struct Ecart {
         int pli = 0;  // 1 to 9
@@ -41,9 +41,10 @@ public:
         int nonJugees = 0;          // cards whose solve ran past its budget
     };
 
-    // Nothing when the deal is not whole (nine tricks with every card, as the rules allow them),
-    // or when the adviser gave up or `abandon` was set.
+    // `typeDePartie`: the variant the deal was played in. Nothing when the deal is not whole (nine
+    // tricks with every card, as the rules allow them), or when the adviser gave up or `abandon`
+    // was set.
     static std::optional<Bilan> critique(const HistoriqueDesDonnes::Donne& donne, int equipe,
-                                         const Conseiller& conseiller, const std::atomic<bool>& abandon,
+                                         const TypeDePartie& typeDePartie, const Conseiller& conseiller, const std::atomic<bool>& abandon,
                                          std::uint64_t noeudsParCarte = NOEUDS_PAR_CARTE);
 };

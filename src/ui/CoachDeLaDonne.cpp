@@ -67,7 +67,8 @@ void CoachDeLaDonne::lance(int numero, Suivi<Resultat>& suivi,
                                                 });
 }
 
-void CoachDeLaDonne::evalue(int numero, const HistoriqueDesDonnes::Donne& donne, int equipe, bool departAtoutPlusHaut) {
+void CoachDeLaDonne::evalue(int numero, const HistoriqueDesDonnes::Donne& donne, int equipe,
+                            const TypeDePartie& typeDePartie, bool departAtoutPlusHaut) {
     if (etat(numero) == Etat::Inconnu) {
         const std::uint64_t noeudsMax = noeudsMax_;
         lance<Points>(numero, resultats_, [donne, noeudsMax](const std::atomic<bool>& abandon) {
@@ -80,13 +81,13 @@ void CoachDeLaDonne::evalue(int numero, const HistoriqueDesDonnes::Donne& donne,
     if (etatCritique(numero) == Etat::Inconnu) {
         const std::uint64_t noeudsParCarte = noeudsParCarte_;
         lance<Maitre_Critique::Bilan>(
-            numero, critiques_, [donne, equipe, departAtoutPlusHaut, noeudsParCarte](const std::atomic<bool>& abandon) {
+            numero, critiques_,
+            [donne, equipe, typeDePartie, departAtoutPlusHaut, noeudsParCarte](const std::atomic<bool>& abandon) {
                 Maitre_Conseil maitre(departAtoutPlusHaut);
-                const auto conseil = [&](const Partie& partie, int premier, CarteSet main,
-                                         const std::array<CarteSet, 4>& annoncees) {
-                    return maitre.carte(partie, premier, main, annoncees, abandon);
+                const auto conseil = [&](const Partie& partie, CarteSet main, const Maitre_CeQuiAEteVu& vu) {
+                    return maitre.carte(partie, main, vu, abandon);
                 };
-                return Maitre_Critique::critique(donne, equipe, conseil, abandon, noeudsParCarte);
+                return Maitre_Critique::critique(donne, equipe, typeDePartie, conseil, abandon, noeudsParCarte);
             });
     }
 }

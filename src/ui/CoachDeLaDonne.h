@@ -37,9 +37,10 @@ public:
     ~CoachDeLaDonne() override;
 
     // Starts the solve and the master's review of a team's cards in a deal that ended, once per
-    // deal number; `evaluee` tells when either is done. `departAtoutPlusHaut`: the user's way of
-    // leading trumps, which the master keeps to.
-    void evalue(int numero, const HistoriqueDesDonnes::Donne& donne, int equipe, bool departAtoutPlusHaut);
+    // deal number; `evaluee` tells when either is done. `typeDePartie`: the game's variant;
+    // `departAtoutPlusHaut`: the user's way of leading trumps, which the master keeps to.
+    void evalue(int numero, const HistoriqueDesDonnes::Donne& donne, int equipe, const TypeDePartie& typeDePartie,
+                bool departAtoutPlusHaut);
     Etat etat(int numero) const;
     std::optional<Points> resultat(int numero) const;
     Etat etatCritique(int numero) const;

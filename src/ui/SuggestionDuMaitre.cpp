@@ -22,16 +22,16 @@ void SuggestionDuMaitre::oublie() {
     abandonne();
     const bool change = etat_ != Etat::Aucune;
     etat_ = Etat::Aucune;
-    cle_.reset();
+    situation_.reset();
     carte_ = nullptr;
     if (change) emit changement();
 }
 
 void SuggestionDuMaitre::suit(const std::optional<Situation>& situation) {
     if (!active_ || !situation) return oublie();
-    if (cle_ == situation->cle) return;
+    if (situation_ && situation_->cle == situation->cle) return;
     abandonne();
-    cle_ = situation->cle;
+    situation_ = situation;
     siege_ = situation->partie.noDuProchainAJouer();
     etat_ = Etat::EnCours;
     carte_ = nullptr;
@@ -39,8 +39,7 @@ void SuggestionDuMaitre::suit(const std::optional<Situation>& situation) {
         abandon_,
         [situation = *situation](const std::atomic<bool>& abandon) {
             Maitre_Conseil maitre(situation.departAtoutPlusHaut);
-            return maitre.carte(situation.partie, situation.joueurDoitChoisirAtout, situation.main, situation.annoncees,
-                                abandon);
+            return maitre.carte(situation.partie, situation.main, situation.vu, abandon);
         },
         [this](const Carte* carte) {
             if (!carte) return;

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QObject>
-#include <array>
 #include <atomic>
 #include <memory>
 #include <optional>
 #include <utility>
 
+#include "ai/Maitre_CeQuiAEteVu.h"
 #include "rules/CarteSet.h"
 #include "rules/Partie.h"
 
@@ -24,9 +24,8 @@ public:
     struct Situation {
         std::pair<int, int> cle;
         Partie partie;
-        int joueurDoitChoisirAtout;
         CarteSet main;
-        std::array<CarteSet, 4> annoncees;
+        Maitre_CeQuiAEteVu vu;
         bool departAtoutPlusHaut;
     };
 
@@ -46,6 +45,8 @@ public:
     // The master's card, once known, and the seat it is for.
     const Carte* carte() const { return carte_; }
     int siege() const { return siege_; }
+    // The moment followed, what the master is told of it included; none while off.
+    const std::optional<Situation>& situation() const { return situation_; }
 
 signals:
     void changement();
@@ -55,7 +56,7 @@ private:
 
     bool active_ = false;
     Etat etat_ = Etat::Aucune;
-    std::optional<std::pair<int, int>> cle_;
+    std::optional<Situation> situation_;
     const Carte* carte_ = nullptr;
     int siege_ = -1;
     // Set when the work in progress is no longer wanted: it stops, and its answer is dropped.

@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "players/Joueur.h"
 #include "models/PanelDeCartesRamassees.h"
@@ -94,6 +97,21 @@ QFont policeDesLignes(const Echelle& echelle) {
     QFont police(QStringLiteral("DejaVu Sans Condensed"));
     police.setPixelSize(echelle.police(12));
     return police;
+}
+
+// The cards of the deal in the order they were played: the tricks whose four cards are down, then
+// those of the trick under way from the seat that led it.
+std::vector<std::uint8_t> cartesDansLOrdre(const HistoriqueDesDonnes::Donne& donne, const Partie& partie) {
+    std::vector<std::uint8_t> tags;
+    const auto ajoute = [&tags](const Carte* carte) {
+        if (carte) tags.push_back(static_cast<std::uint8_t>(carte->getTag()));
+    };
+    const std::size_t plisFinis = std::min<std::size_t>(partie.nbCartesJouees() / 4, donne.plis.size());
+    for (std::size_t numero = 0; numero < plisFinis; ++numero)
+        for (int k = 0; k < 4; ++k) ajoute(donne.plis[numero].cartes[(donne.plis[numero].premier + k) & 3]);
+    for (unsigned k = 0; k < partie.nbCartesJouees() % 4; ++k)
+        ajoute(partie.getCarteJoueePar((partie.getJoueurQuiACommence() + static_cast<int>(k)) & 3));
+    return tags;
 }
 
 }  // namespace
@@ -244,7 +262,7 @@ void VueTable::montreMainsDeLaDonne() {
     const int numero = static_cast<int>(donne - donnes.data()) + 1;
     if (Joueur* utilisateur = table_->getJoueur(siegeDeLUtilisateur()); estEntiere(*donne) && utilisateur)
         coach_->evalue(numero, *donne, siege::equipe(utilisateur->identification()),
-                       utilisateur->options().getDepartAtoutPlusHaut());
+                       table_->optionsDePartie().getTypeDePartie(), utilisateur->options().getDepartAtoutPlusHaut());
     std::string titre = formate(ID_MAINS_DE_LA_DONNE, numero);
     if (const auto parfaits = coach_->resultat(numero))
         titre = formate(ID_DONNE_ET_JEU_PARFAIT, numero, (*parfaits)[0], (*parfaits)[1]);
@@ -293,11 +311,13 @@ std::optional<SuggestionDuMaitre::Situation> VueTable::situationDeLUtilisateur()
     if (!joueur || !joueur->panel().estComplet() || !joueur->panel().zoneCartesActive()) return std::nullopt;
     const auto& donnes = historique().donnes();
     if (donnes.empty()) return std::nullopt;
+    const HistoriqueDesDonnes::Donne& donne = donnes.back();
+    const Maitre_CeQuiAEteVu vu{table_->joueurDoitChoisirAtout(), table_->optionsDePartie().getTypeDePartie(),
+                                donne.annoncesMontrees, cartesDansLOrdre(donne, partie)};
     return SuggestionDuMaitre::Situation{{static_cast<int>(donnes.size()), static_cast<int>(partie.nbCartesJouees())},
                                          partie,
-                                         table_->joueurDoitChoisirAtout(),
                                          joueur->getMain(),
-                                         donnes.back().annoncesMontrees,
+                                         vu,
                                          joueur->options().getDepartAtoutPlusHaut()};
 }
 

@@ -7,6 +7,7 @@
 #include "ai/Maitre_PositionOuverte.h"
 #include "ai/Maitre_Solveur.h"
 #include "rules/Partie.h"
+#include "rules/TypeDePartiesPossibles.h"
 #include "support/Cartes.h"
 #include "support/Fichiers.h"
 
@@ -25,6 +26,21 @@ const Carte* carteJouee(const HistoriqueDesDonnes::Donne& donne, const Partie& p
     return donne.plis[partie.nbCartesJouees() / 4].cartes[partie.noDuProchainAJouer()];
 }
 
+// The variant with every mode, whatever the deal's: the adviser is told the game's.
+const TypeDePartie& variante() { return TypeDePartiesPossibles::commune()[3]; }
+
+// The cards of a deal in the order they were played, up to the deal's state.
+std::vector<std::uint8_t> ordreJusqua(const HistoriqueDesDonnes::Donne& donne, const Partie& partie) {
+    std::vector<std::uint8_t> tags;
+    Partie rejouee(donne.atout, CarteSet::complet(), donne.plis.front().premier, donne.choisiPar, donne.multiplicateur);
+    while (rejouee.nbCartesJouees() < partie.nbCartesJouees()) {
+        const Carte& carte = *carteJouee(donne, rejouee);
+        tags.push_back(static_cast<std::uint8_t>(carte.getTag()));
+        rejouee.joueCarte(carte, rejouee.noDuProchainAJouer());
+    }
+    return tags;
+}
+
 // An adviser that agrees with the cards played for three tricks (their solves would be long),
 // then gives the lowest playable card; it keeps what it was shown.
 struct ConseillerDeTest {
@@ -32,9 +48,11 @@ struct ConseillerDeTest {
     std::vector<std::pair<CarteSet, std::array<CarteSet, 4>>> vus;
 
     Maitre_Critique::Conseiller conseiller() {
-        return [this](const Partie& partie, int premier, CarteSet main, const std::array<CarteSet, 4>& annoncees) {
-            EXPECT_EQ(premier, donne.plis.front().premier);
-            vus.emplace_back(main, annoncees);
+        return [this](const Partie& partie, CarteSet main, const Maitre_CeQuiAEteVu& vu) {
+            EXPECT_EQ(vu.joueurDoitChoisirAtout, donne.plis.front().premier);
+            EXPECT_EQ(vu.typeDePartie.getNbAtoutsPossibles(), variante().getNbAtoutsPossibles());
+            EXPECT_EQ(vu.cartesJouees, ordreJusqua(donne, partie)) << "the cards seen, in their order";
+            vus.emplace_back(main, vu.annoncees);
             if (partie.nbCartesJouees() < 12) return carteJouee(donne, partie);
             return &*partie.cartesJouables(main).begin();
         };
@@ -63,7 +81,7 @@ TEST(Maitre_Critique, CeQueLaCarteConseilleeValaitDePlusAvecLesVraiesMains) {
         const HistoriqueDesDonnes::Donne& donne = donnesDeReference()[static_cast<std::size_t>(numero)];
         SCOPED_TRACE("deal " + std::to_string(numero + 1) + ", team " + std::to_string(equipe));
         ConseillerDeTest conseiller{donne, {}};
-        const auto bilan = Maitre_Critique::critique(donne, equipe, conseiller.conseiller(), abandon);
+        const auto bilan = Maitre_Critique::critique(donne, equipe, variante(), conseiller.conseiller(), abandon);
         ASSERT_TRUE(bilan);
         EXPECT_EQ(bilan->nonJugees, 0);
 
@@ -110,17 +128,17 @@ TEST(Maitre_Critique, CarteNonJugeeAuDelaDuBudgetEtRienSurUneDonneIncomplete) {
     const std::atomic<bool> abandon{false};
     const HistoriqueDesDonnes::Donne& donne = donnesDeReference()[0];
     ConseillerDeTest conseiller{donne, {}};
-    const auto presse = Maitre_Critique::critique(donne, 0, conseiller.conseiller(), abandon, 1);
+    const auto presse = Maitre_Critique::critique(donne, 0, variante(), conseiller.conseiller(), abandon, 1);
     ASSERT_TRUE(presse);
     EXPECT_TRUE(presse->ecarts.empty());
     EXPECT_GT(presse->nonJugees, 0);
 
-    EXPECT_FALSE(Maitre_Critique::critique(donnesDeReference().back(), 0, conseiller.conseiller(), abandon))
+    EXPECT_FALSE(Maitre_Critique::critique(donnesDeReference().back(), 0, variante(), conseiller.conseiller(), abandon))
         << "the last deal ended after eight tricks";
-    const auto renonce = [](const Partie&, int, CarteSet, const std::array<CarteSet, 4>&) -> const Carte* { return nullptr; };
-    EXPECT_FALSE(Maitre_Critique::critique(donne, 0, renonce, abandon));
+    const auto renonce = [](const Partie&, CarteSet, const Maitre_CeQuiAEteVu&) -> const Carte* { return nullptr; };
+    EXPECT_FALSE(Maitre_Critique::critique(donne, 0, variante(), renonce, abandon));
     const std::atomic<bool> abandonne{true};
-    EXPECT_FALSE(Maitre_Critique::critique(donne, 0, conseiller.conseiller(), abandonne));
+    EXPECT_FALSE(Maitre_Critique::critique(donne, 0, variante(), conseiller.conseiller(), abandonne));
 }
 
 // The master's advice from what a seat saw: a card it may play, the same every time it is asked,
@@ -138,12 +156,12 @@ TEST(Maitre_Conseil, UneCarteJouableToujoursLaMemeAucuneApresAbandon) {
     const int siege = partie.noDuProchainAJouer();
     ASSERT_GT(partie.cartesJouables(mains[siege]).size(), 1u);
     const std::atomic<bool> abandon{false};
+    const Maitre_CeQuiAEteVu vu{donne.plis.front().premier, variante(), donne.annoncesMontrees, ordreJusqua(donne, partie)};
     Maitre_Conseil conseil(false);
-    const Carte* carte = conseil.carte(partie, donne.plis.front().premier, mains[siege], donne.annoncesMontrees, abandon);
+    const Carte* carte = conseil.carte(partie, mains[siege], vu, abandon);
     ASSERT_NE(carte, nullptr);
     EXPECT_TRUE(partie.cartesJouables(mains[siege]).contient(*carte));
-    EXPECT_EQ(Maitre_Conseil(false).carte(partie, donne.plis.front().premier, mains[siege], donne.annoncesMontrees, abandon),
-              carte);
+    EXPECT_EQ(Maitre_Conseil(false).carte(partie, mains[siege], vu, abandon), carte);
     const std::atomic<bool> abandonne{true};
-    EXPECT_EQ(conseil.carte(partie, donne.plis.front().premier, mains[siege], donne.annoncesMontrees, abandonne), nullptr);
+    EXPECT_EQ(conseil.carte(partie, mains[siege], vu, abandonne), nullptr);
 }

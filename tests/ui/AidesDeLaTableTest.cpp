@@ -167,18 +167,18 @@ TEST(CoachDeLaDonne, PerfectPlayPointsOfEachTeamOrAGivenUpSolve) {
     CoachDeLaDonne coach;
     std::vector<int> evaluees;
     QObject::connect(&coach, &CoachDeLaDonne::evaluee, [&](int numero) { evaluees.push_back(numero); });
-    coach.evalue(7, donneDesQuatreCouleurs(Atout::Carreau, 1), 0, false);
+    coach.evalue(7, donneDesQuatreCouleurs(Atout::Carreau, 1), 0, TypeDePartie(), false);
     EXPECT_EQ(coach.etat(7), CoachDeLaDonne::Etat::EnCours);
     EXPECT_EQ(coach.etatCritique(7), CoachDeLaDonne::Etat::EnCours);
     ASSERT_TRUE(QTest::qWaitFor([&] { return evaluees.size() == 2; }, 20000));
     EXPECT_EQ(coach.resultat(7), (CoachDeLaDonne::Points{0, 514}));
     EXPECT_EQ(evaluees, (std::vector<int>{7, 7}));
     EXPECT_EQ(coach.etatCritique(7), CoachDeLaDonne::Etat::Abandonne) << "only the first trick is known";
-    coach.evalue(7, donneDesQuatreCouleurs(Atout::Trefle, 0), 0, false);
+    coach.evalue(7, donneDesQuatreCouleurs(Atout::Trefle, 0), 0, TypeDePartie(), false);
     EXPECT_EQ(coach.etat(7), CoachDeLaDonne::Etat::Connu) << "a deal is solved once";
 
     CoachDeLaDonne presse(nullptr, 10);
-    presse.evalue(1, donneDesQuatreCouleurs(Atout::Pique, 3), 0, false);
+    presse.evalue(1, donneDesQuatreCouleurs(Atout::Pique, 3), 0, TypeDePartie(), false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return presse.etat(1) != CoachDeLaDonne::Etat::EnCours; }, 20000));
     EXPECT_EQ(presse.etat(1), CoachDeLaDonne::Etat::Abandonne);
     HistoriqueDesDonnes::Donne entamee = donneDesQuatreCouleurs(Atout::Trefle, 0);
@@ -186,7 +186,7 @@ TEST(CoachDeLaDonne, PerfectPlayPointsOfEachTeamOrAGivenUpSolve) {
     EXPECT_FALSE(CoachDeLaDonne::pointsParfaits(entamee, CoachDeLaDonne::NOEUDS_MAX).has_value());
 
     // Another game: an answer still to come for the earlier one is dropped.
-    coach.evalue(2, donneDesQuatreCouleurs(Atout::Coeur, 3), 0, false);
+    coach.evalue(2, donneDesQuatreCouleurs(Atout::Coeur, 3), 0, TypeDePartie(), false);
     coach.oublie();
     ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(20000));
     QCoreApplication::processEvents();
@@ -253,8 +253,8 @@ TEST_F(AidesDeLaTableTest, TheMastersCardForTheUserToPlayOnDemand) {
     partie_.joueJusqua(EvenementDeJeu::Tour5_AttendCarte4);
     EXPECT_TRUE(vue_.labelConseil()->text().isEmpty()) << "off by default";
     vue_.setConseilsDuMaitre(true);
-    partie_.joueJusqua(EvenementDeJeu::Tour6_AttendCarte1);
-    ASSERT_EQ(partie_.table.etatJeu(), EvenementDeJeu::Tour6_AttendCarte1);
+    partie_.joueJusqua(EvenementDeJeu::Tour6_AttendCarte3);
+    ASSERT_EQ(partie_.table.etatJeu(), EvenementDeJeu::Tour6_AttendCarte3);
     SuggestionDuMaitre* suggestion = vue_.suggestion();
     EXPECT_EQ(suggestion->etat(), SuggestionDuMaitre::Etat::EnCours);
     EXPECT_EQ(vue_.labelConseil()->text(), qtexte(3977));
@@ -264,10 +264,24 @@ TEST_F(AidesDeLaTableTest, TheMastersCardForTheUserToPlayOnDemand) {
 
     const Partie& partie = *partie_.table.partie();
     Joueur& joueur = partie_.joueur(partie.noDuProchainAJouer());
+    // The master is told the seat's hand, the melds shown, who was asked for the mode first, the
+    // variant, and the cards played in the order that led to the trick under way.
+    ASSERT_TRUE(suggestion->situation());
+    const Maitre_CeQuiAEteVu& vu = suggestion->situation()->vu;
+    EXPECT_EQ(suggestion->situation()->main, joueur.getMain());
+    EXPECT_EQ(vu.annoncees, vue_.historique().donnes().back().annoncesMontrees);
+    EXPECT_EQ(vu.joueurDoitChoisirAtout, partie_.table.joueurDoitChoisirAtout());
+    EXPECT_TRUE(vu.typeDePartie.estValide());
+    EXPECT_EQ(vu.typeDePartie.getDescription(), partie_.table.optionsDePartie().getTypeDePartie().getDescription());
+    Partie rejouee(partie.atoutChoisi(), CarteSet::complet(), vu.joueurDoitChoisirAtout, partie.getJoueurQuiAFaitAtout(),
+                   partie.getMultiplicateur());
+    for (const std::uint8_t tag : vu.cartesJouees) rejouee.joueCarte(Carte::parTag(tag), rejouee.noDuProchainAJouer());
+    EXPECT_EQ(rejouee.getCartesDejaJouees(), partie.getCartesDejaJouees());
+    EXPECT_EQ(rejouee.noDuProchainAJouer(), partie.noDuProchainAJouer());
+    for (int siege = 0; siege < 4; ++siege) EXPECT_EQ(rejouee.getCarteJoueePar(siege), partie.getCarteJoueePar(siege));
     const std::atomic<bool> abandon{false};
-    const Carte* attendue = Maitre_Conseil(joueur.options().getDepartAtoutPlusHaut())
-                                .carte(partie, partie_.table.joueurDoitChoisirAtout(), joueur.getMain(),
-                                       vue_.historique().donnes().back().annoncesMontrees, abandon);
+    const Carte* attendue =
+        Maitre_Conseil(joueur.options().getDepartAtoutPlusHaut()).carte(partie, joueur.getMain(), vu, abandon);
     EXPECT_EQ(suggestion->carte(), attendue);
     EXPECT_EQ(vue_.labelConseil()->text(), qtexte(formate(3978, attendue->getNom())));
     EXPECT_EQ(vue_.vuePanel(partie.noDuProchainAJouer())->zoneCartes()->carteConseillee(), attendue) << "framed in the hand";
@@ -278,6 +292,8 @@ TEST_F(AidesDeLaTableTest, TheMastersCardForTheUserToPlayOnDemand) {
     partie_.agit();
     ASSERT_NE(partie_.table.etatJeu(), EvenementDeJeu::Tour6_AttendCarte1);
     EXPECT_NE(suggestion->etat(), SuggestionDuMaitre::Etat::Connue) << "the next seat's moment";
+    ASSERT_TRUE(suggestion->situation());
+    EXPECT_EQ(suggestion->situation()->vu.cartesJouees.size(), partie.nbCartesJouees());
     vue_.setConseilsDuMaitre(false);
     EXPECT_EQ(suggestion->etat(), SuggestionDuMaitre::Etat::Aucune);
     for (int siege = 0; siege < 4; ++siege) EXPECT_EQ(vue_.vuePanel(siege)->zoneCartes()->carteConseillee(), nullptr);

@@ -18,6 +18,8 @@
 
 namespace {
 
+const TypeDePartie& variante = TypeDePartiesPossibles::commune()[0];
+
 int nbDonnes() {
     const char* valeur = std::getenv("TRUMPWISE_BENCH_DONNES_CRITIQUE");
     return valeur ? std::max(1, std::atoi(valeur)) : 10;
@@ -25,7 +27,7 @@ int nbDonnes() {
 
 // The deal as the history of a game tells it, its cards played at random.
 HistoriqueDesDonnes::Donne donneJoueeAuHasard(const JeuDeCartes& jeu, KnuthRandom& generateur, int numero) {
-    auto [mains, partie] = tireDonneDuMaitre(jeu, generateur, numero, TypeDePartiesPossibles::commune()[0]);
+    auto [mains, partie] = tireDonneDuMaitre(jeu, generateur, numero, variante);
     HistoriqueDesDonnes::Donne donne;
     donne.atout = partie.atoutChoisi();
     donne.multiplicateur = 1;
@@ -56,9 +58,9 @@ void BM_CritiqueDuMaitre(benchmark::State& state) {
             const auto debut = std::chrono::steady_clock::now();
             Maitre_Conseil maitre(false);
             const auto bilan = Maitre_Critique::critique(
-                donne, 0,
-                [&](const Partie& partie, int premier, CarteSet main, const std::array<CarteSet, 4>& annoncees) {
-                    return maitre.carte(partie, premier, main, annoncees, abandon);
+                donne, 0, variante,
+                [&](const Partie& partie, CarteSet main, const Maitre_CeQuiAEteVu& vu) {
+                    return maitre.carte(partie, main, vu, abandon);
                 },
                 abandon);
             durees.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());

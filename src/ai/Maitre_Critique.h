@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -45,6 +44,7 @@ public:
     // tricks with every card, as the rules allow them), or when the adviser gave up or `abandon`
     // was set.
     static std::optional<Bilan> critique(const HistoriqueDesDonnes::Donne& donne, int equipe,
-                                         const TypeDePartie& typeDePartie, const Conseiller& conseiller, const std::atomic<bool>& abandon,
+                                         const TypeDePartie& typeDePartie, const Conseiller& conseiller,
+                                         const std::atomic<bool>& abandon,
                                          std::uint64_t noeudsParCarte = NOEUDS_PAR_CARTE);
 };

@@ -4,6 +4,7 @@
 
 #include "ai/AI_ChoixAtout.h"
 #include "ai/Maitre_ArretDeSecurite.h"
+#include "ai/Maitre_ModeleDeJeu.h"
 #include "ai/Maitre_Solveur.h"
 #include "rules/KnuthRandom.h"
 #include "rules/TypeDePartie.h"
@@ -12,6 +13,18 @@ Maitre_ChoixAtout::Maitre_ChoixAtout(StatusAtout status, CarteSet main, int moi,
     : status_(status), main_(main), moi_(moi & 3), typeDePartie_(typeDePartie) {}
 
 std::array<CarteSet, 4> Maitre_ChoixAtout::tireMains(KnuthRandom& aleatoire) const {
+    if (!status_.estChibre) return tireMainsAuHasard(aleatoire);
+    // The partner who passed the choice holds a hand that says so: a deal is kept as often as a
+    // hand like the one it gives the partner is passed (the model of play's chance of a chibre).
+    constexpr int PRECISION = 1 << 30;
+    while (true) {
+        const std::array<CarteSet, 4> mains = tireMainsAuHasard(aleatoire);
+        const double proba = Maitre_ModeleDeJeu::probaChibre(mains[(moi_ + 2) & 3], typeDePartie_);
+        if (aleatoire.tire(PRECISION) < proba * PRECISION) return mains;
+    }
+}
+
+std::array<CarteSet, 4> Maitre_ChoixAtout::tireMainsAuHasard(KnuthRandom& aleatoire) const {
     std::array<std::uint8_t, 36> cartes;
     int n = 0;
     for (std::uint64_t reste = CarteSet::complet().masque() & ~main_.masque(); reste; reste &= reste - 1)

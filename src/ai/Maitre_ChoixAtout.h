@@ -14,12 +14,13 @@ class Maitre_Solveur;
 class TypeDePartie;
 
 // How the master chooses trump or passes it to the partner (chibre): it deals the 27 cards it
-// does not see to the other three hands again and again, and for each such deal weighs every mode
-// the variant allows by the open-hand estimate of the deal (`Maitre_Solveur::valeurEstimee`): the
-// difference of the two teams' points, multiplied as the mode is. Every mode is weighed on the
-// same deals, so the differences between modes are not lost in the luck of the deals. The chibre
-// is weighed on those deals too, the partner choosing there as the evaluation-based player would
-// with the hand that deal gives it.
+// does not see to the other three hands again and again (when the partner passed it the choice,
+// mostly deals where the partner's hand is one it would pass), and for each such deal weighs
+// every mode the variant allows by the open-hand estimate of the deal
+// (`Maitre_Solveur::valeurEstimee`): the difference of the two teams' points, multiplied as the
+// mode is. Every mode is weighed on the same deals, so the differences between modes are not lost
+// in the luck of the deals. The chibre is weighed on those deals too, the partner choosing there as
+// the evaluation-based player would with the hand that deal gives it.
 //
 // The work is counted in nodes of the search; the wall clock is only a safety stop. Same hand and
 // generator state, same choice.
@@ -52,8 +53,12 @@ public:
     Resultat choisit(KnuthRandom& aleatoire, Maitre_Solveur& solveur, const std::atomic<bool>& abandon,
                      Horloge horloge) const;
 
-private:
+    // A deal of the cards the seat does not see, nine to each other seat, as likely as what the
+    // seat knows makes it: after the partner's chibre, the partner's hand is one it would pass.
     std::array<CarteSet, 4> tireMains(KnuthRandom& aleatoire) const;
+
+private:
+    std::array<CarteSet, 4> tireMainsAuHasard(KnuthRandom& aleatoire) const;
 
     StatusAtout status_;
     CarteSet main_;

@@ -4,6 +4,7 @@
 
 #include "ai/AI_ChoixAtout.h"
 #include "ai/Maitre_ChoixAtout.h"
+#include "ai/Maitre_ModeleDeJeu.h"
 #include "ai/Maitre_Solveur.h"
 #include "rules/KnuthRandom.h"
 #include "rules/TypeDePartiesPossibles.h"
@@ -76,4 +77,30 @@ TEST(Maitre_ChoixAtout, DeterministeEtRepliSansTemps) {
     const auto stoppe = choisit({}, main, 0, 0, true);
     EXPECT_EQ(stoppe.echantillons, 0);
     EXPECT_EQ(stoppe.status.save(), AI_ChoixAtout::choisit({}, ens(main), variante(0)).save());
+}
+
+// Every deal keeps the seat's hand and gives nine of the other cards to each other seat; after the
+// partner's chibre, the partner mostly holds a hand the model of play passes, where a first
+// choice sees such hands no more often than chance deals them.
+TEST(Maitre_ChoixAtout, ApresUnChibreLePartenaireTientUneMainQuIlPasserait) {
+    const CarteSet main = ens("VC 9C AC RC XC AT AK 6P 7P");
+    constexpr int TIRAGES = 400;
+    std::array<int, 2> passees{};
+    for (const bool chibre : {false, true}) {
+        const Maitre_ChoixAtout choix(chibre ? apresChibre() : StatusAtout(), main, 1, variante(0));
+        KnuthRandom aleatoire(true);
+        for (int k = 0; k < TIRAGES; ++k) {
+            const std::array<CarteSet, 4> mains = choix.tireMains(aleatoire);
+            ASSERT_EQ(mains[1], main);
+            std::uint64_t toutes = 0;
+            for (const CarteSet& autre : mains) {
+                ASSERT_EQ(autre.size(), 9u);
+                ASSERT_EQ(toutes & autre.masque(), 0u);
+                toutes |= autre.masque();
+            }
+            if (Maitre_ModeleDeJeu::probaChibre(mains[3], variante(0)) > 0.5) ++passees[chibre];
+        }
+    }
+    EXPECT_GT(passees[1], TIRAGES / 2);
+    EXPECT_GT(passees[1], 2 * passees[0]);
 }

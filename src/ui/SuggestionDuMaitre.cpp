@@ -32,7 +32,6 @@ void SuggestionDuMaitre::suit(const std::optional<Situation>& situation) {
     if (situation_ && situation_->cle == situation->cle) return;
     abandonne();
     situation_ = situation;
-    siege_ = situation->partie.noDuProchainAJouer();
     etat_ = Etat::EnCours;
     carte_ = nullptr;
     lanceTravailDeFond<const Carte*>(

@@ -44,7 +44,7 @@ public:
     Etat etat() const { return etat_; }
     // The master's card, once known, and the seat it is for.
     const Carte* carte() const { return carte_; }
-    int siege() const { return siege_; }
+    int siege() const { return situation_ ? situation_->partie.noDuProchainAJouer() : -1; }
     // The moment followed, what the master is told of it included; none while off.
     const std::optional<Situation>& situation() const { return situation_; }
 
@@ -58,7 +58,6 @@ private:
     Etat etat_ = Etat::Aucune;
     std::optional<Situation> situation_;
     const Carte* carte_ = nullptr;
-    int siege_ = -1;
     // Set when the work in progress is no longer wanted: it stops, and its answer is dropped.
     std::shared_ptr<std::atomic<bool>> abandon_;
 };

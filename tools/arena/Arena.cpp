@@ -3,7 +3,11 @@
 // chose trump (and whether it was passed by a chibre), and the decision times of every computer seat.
 //
 //   trumpwise_arena [--parties N | --donnes N] [--graine S] [--variante 0..3]
-//                   [--equipe1 ai:2,ai:2] [--equipe2 hasard,hasard]
+//                   [--equipe1 ai:2,ai:2] [--equipe2 hasard,hasard] [--detail FICHIER]
+//   trumpwise_arena --compare A B
+//
+// --detail writes every deal to a file as it ends; --compare prints, for two such files of runs
+// on the same seed and variant, the second run's difference less the first's, deal by deal.
 //
 // A seat is "ai:<level>" (the program's computer player; level 3 the fair master), "sim:<race>:<level>" (a simulating
 // computer player of race 1 to 4) or "hasard" (a random playable card, trump by the card
@@ -15,6 +19,7 @@
 #include <cstring>
 #include <string>
 
+#include "DonnesDetaillees.h"
 #include "JoueurDeReference.h"
 #include "Mesures.h"
 #include "ai/AI_Joueur.h"
@@ -46,6 +51,7 @@ struct Configuration {
     int donnes = 0;
     int graine = 1;
     int variante = 0;
+    std::string detail;
     Siege sieges[4];
 };
 
@@ -126,6 +132,7 @@ bool litArguments(int argc, char** argv) {
         else if (option == "--donnes") configuration.donnes = std::atoi(valeur);
         else if (option == "--graine") configuration.graine = std::atoi(valeur);
         else if (option == "--variante") configuration.variante = std::atoi(valeur);
+        else if (option == "--detail") configuration.detail = valeur;
         else if (option == "--equipe1") { if (!litEquipe(valeur, configuration.sieges[0], configuration.sieges[2])) return false; }
         else if (option == "--equipe2") { if (!litEquipe(valeur, configuration.sieges[1], configuration.sieges[3])) return false; }
         else return false;
@@ -139,6 +146,8 @@ struct DonneJouee {
     std::array<int, 2> points;  // melds included
     int equipeQuiAChoisi;       // 0 for team 1
     bool chibre;
+    Atout atout;
+    std::uint64_t cle;  // the hands of seats 0 and 1, mixed
 };
 
 struct Resultat {
@@ -178,18 +187,37 @@ Resultat joueUnePartie(bool concours) {
     historique.lit(table.listeDesEvenements().enregistrement(), std::array<std::int32_t, 2>{resultat.score[0], resultat.score[1]});
     for (const HistoriqueDesDonnes::Donne& donne : historique.donnes())
         if (donne.points)
-            resultat.donnes.push_back({{(*donne.points)[0], (*donne.points)[1]}, donne.choisiPar & 1, donne.chibrePar >= 0});
+            resultat.donnes.push_back({{(*donne.points)[0], (*donne.points)[1]}, donne.choisiPar & 1, donne.chibrePar >= 0,
+                                       donne.atout, donne.cartesJouees[0].masque() ^ donne.cartesJouees[1].masque() * 0x9E3779B97F4A7C15ull});
     return resultat;
+}
+
+int compare(const char* cheminA, const char* cheminB) {
+    std::vector<DonneDetaillee> a, b;
+    std::string erreur;
+    if (!litDonnesDetaillees(cheminA, a, erreur) || !litDonnesDetaillees(cheminB, b, erreur)) {
+        std::fprintf(stderr, "%s\n", erreur.c_str());
+        return 1;
+    }
+    compareDonnesDetaillees(a, b);
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "--compare") == 0) return compare(argv[2], argv[3]);
     if (!litArguments(argc, argv)) {
         std::fprintf(stderr,
                      "usage: %s [--parties N | --donnes N] [--graine S] [--variante 0..3] "
-                     "[--equipe1 ai:2,ai:2] [--equipe2 hasard,hasard]\n",
-                     argv[0]);
+                     "[--equipe1 ai:2,ai:2] [--equipe2 hasard,hasard] [--detail FICHIER]\n"
+                     "       %s --compare A B\n",
+                     argv[0], argv[0]);
+        return 1;
+    }
+    std::FILE* detail = nullptr;
+    if (!configuration.detail.empty() && !(detail = std::fopen(configuration.detail.c_str(), "w"))) {
+        std::fprintf(stderr, "%s: cannot be written\n", configuration.detail.c_str());
         return 1;
     }
     TableDesTextes::globale().charge(std::string(TRUMPWISE_LANG_DIR) + "/fra.txt");
@@ -215,7 +243,12 @@ int main(int argc, char** argv) {
             for (int e = 0; e < 2; ++e) pointsParDonne[e].ajoute(donne.points[e]);
             ecartParDonne.ajoute(donne.points[0] - donne.points[1]);
             ecartSelonLeChoix[donne.equipeQuiAChoisi][donne.chibre].ajoute(donne.points[0] - donne.points[1]);
+            if (detail)
+                ecritDonneDetaillee(detail, {graineDeLaPartie, donne.cle, donne.equipeQuiAChoisi, donne.chibre,
+                                             valeur(donne.atout), donne.points[0] - donne.points[1]});
         }
+        // A run stopped half-way leaves the deals it played.
+        if (detail) std::fflush(detail);
     }
     const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
 
@@ -243,5 +276,6 @@ int main(int argc, char** argv) {
                     configuration.sieges[siege].nom().c_str(), d.taille(), d.quantile(0.5), d.quantile(0.95),
                     d.quantile(1.0));
     }
+    if (detail) std::fclose(detail);
     return 0;
 }

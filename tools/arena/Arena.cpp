@@ -199,7 +199,10 @@ int compare(const char* cheminA, const char* cheminB) {
         std::fprintf(stderr, "%s\n", erreur.c_str());
         return 1;
     }
-    compareDonnesDetaillees(a, b);
+    if (!compareDonnesDetaillees(a, b)) {
+        std::fprintf(stderr, "%s and %s share no deal: runs of other seeds or variants\n", cheminA, cheminB);
+        return 1;
+    }
     return 0;
 }
 

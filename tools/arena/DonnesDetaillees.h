@@ -55,8 +55,9 @@ inline bool litDonnesDetaillees(const char* chemin, std::vector<DonneDetaillee>&
 }
 
 // Prints run B less run A over the deals both played, then by the team that chose trump in B
-// and B's mode (with how often A chose the same mode): where B wins or loses its points.
-inline void compareDonnesDetaillees(const std::vector<DonneDetaillee>& a, const std::vector<DonneDetaillee>& b) {
+// and B's mode (with how often A chose the same mode): where B wins or loses its points. False
+// when the runs share no deal (other seeds or variants): nothing to compare.
+inline bool compareDonnesDetaillees(const std::vector<DonneDetaillee>& a, const std::vector<DonneDetaillee>& b) {
     // The same deal may come twice in a file (a seed run twice): the n-th meets the n-th.
     std::map<std::tuple<int, std::uint64_t, int>, const DonneDetaillee*> deA;
     std::map<std::pair<int, std::uint64_t>, int> vues;
@@ -73,8 +74,10 @@ inline void compareDonnesDetaillees(const std::vector<DonneDetaillee>& a, const 
         parChoix[{d.equipeQuiAChoisi, d.atout}].ajoute(ecart);
         if (trouvee->second->atout == d.atout) ++memeMode[{d.equipeQuiAChoisi, d.atout}];
     }
+    if (tout.taille() == 0) return false;
     std::printf("B - A, team 1: %zu deals in both, difference %s a deal\n", tout.taille(), tout.moyenneEtIntervalle().c_str());
     for (const auto& [choix, echantillon] : parChoix)
         std::printf("trump by team %d in B, mode %d: %5zu deals (%d the same mode in A), difference %s\n", choix.first + 1,
                     choix.second, echantillon.taille(), memeMode[choix], echantillon.moyenneEtIntervalle().c_str());
+    return true;
 }

@@ -107,7 +107,9 @@ std::string OptionsDuJoueur::nomPropre(const std::string& nom) {
         if (controle && (propre.empty() || propre.back() == ' ')) continue;
         propre += controle ? ' ' : c;
     }
-    while (!propre.empty() && propre.back() == ' ') propre.pop_back();
+    // Cut first, then trim: a cut that ends on a space would leave a name that the next reading
+    // trims, and the record would change each time it is read and written again.
     if (propre.size() > NOM_LONGUEUR_MAX) propre.resize(NOM_LONGUEUR_MAX);
+    while (!propre.empty() && propre.back() == ' ') propre.pop_back();
     return propre;
 }

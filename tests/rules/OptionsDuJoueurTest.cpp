@@ -90,10 +90,15 @@ TEST(OptionsDuJoueur, NamesAreCleanedWhereverTheyComeFrom) {
         {"\tAnne\x01\x7F", "Anne"},
         {"Pierre\n", "Pierre"},
         {std::string(10000000, 'x'), std::string(O::NOM_LONGUEUR_MAX, 'x')},
+        // Cut where a space (or a control byte made one) stands: the name keeps no trailing space.
+        {std::string(O::NOM_LONGUEUR_MAX - 1, 'x') + " yz", std::string(O::NOM_LONGUEUR_MAX - 1, 'x')},
+        {std::string(O::NOM_LONGUEUR_MAX - 1, 'x') + "\x01yz", std::string(O::NOM_LONGUEUR_MAX - 1, 'x')},
         {"Fran\xE7ois", "Fran\xE7ois"},
     };
     for (const auto& k : cas) {
         EXPECT_EQ(O::nomPropre(k.nom), k.propre);
+        // What was kept reads back the same: a saved record does not change when read again.
+        EXPECT_EQ(O::nomPropre(k.propre), k.propre);
         const O tape(k.nom, true, 1, false, O::AI, 2);
         EXPECT_EQ(tape.nom(), k.propre);
         O lu;

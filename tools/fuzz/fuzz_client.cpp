@@ -1,0 +1,76 @@
+// Feeds arbitrary bytes to a client as the host of a network game would send them. A client with
+// a computer player joins a host of the fuzzer's; once the link is up, whatever the host sends is
+// the input, cut into receipts by the input's own bytes, with the virtual clock moving between
+// them (a message may come whole, in pieces, or several at once); then the host goes away. The
+// client may refuse what it is sent and end its game with a message, but a crash, a read out of
+// bounds or an internal check is a finding.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "net/PartieEnReseau.h"
+#include "platform/Assertion.h"
+#include "platform/TableDesTextes.h"
+
+namespace {
+
+// Virtual time the client is given once the host has gone.
+constexpr int FIN_MS = 10 * 1000;
+
+struct HoteDuFuzzer : Ecoute::Observateur, Lien::Observateur {
+    void nouveauLien(std::unique_ptr<Lien> nouveau) override {
+        lien = std::move(nouveau);
+        lien->setObservateur(this);
+    }
+    void recoit(Lien&, const std::string&) override {}
+    void lienFerme(Lien&) override {}
+    void erreurDeLien(Lien&, const std::string&) override {}
+    std::unique_ptr<Lien> lien;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    assertion::installe([](const char* expression, const char* source, int ligne) {
+        std::fprintf(stderr, "internal check reached from a host: %s %s %d\n", expression, source, ligne);
+        std::abort();
+    });
+    TableDesTextes::globale().charge(std::string(TRUMPWISE_LANG_DIR) + "/fra.txt");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+    PlateformeFactice plateforme;
+    plateforme.reponses = {false};  // no second game
+    ReseauEnMemoire reseau(static_cast<unsigned>(taille));
+    HoteDuFuzzer hote;
+    const std::unique_ptr<Ecoute> ecoute = reseau.nouvelleEcoute();
+    ecoute->setObservateur(&hote);
+    ecoute->ouvre(0);
+
+    Poste poste(joueurOrdinateur("C1", 100));
+    const FabriqueDeTransports::Client transport = [&](ListeDesEvenements& liste) {
+        return std::make_unique<Client>(reseau.nouveauLien(), ecoute->port(), liste, poste);
+    };
+    poste.table.setTransports({{}, transport, {}, transport});
+    poste.table.commencePartie(Table::NouvellePartie, OptionsDePartie::ClientTCP, "127.0.0.1");
+    plateforme.avance(20);
+    if (!hote.lien) return 0;
+
+    // Each receipt: a byte giving its length (1 to 64) and its delay, then that many bytes.
+    std::size_t lu = 0;
+    while (lu < taille && hote.lien->estOuvert()) {
+        const std::uint8_t entete = donnees[lu++];
+        const std::size_t longueur = std::min<std::size_t>(1 + (entete & 0x3F), taille - lu);
+        hote.lien->envoie(std::string(reinterpret_cast<const char*>(donnees + lu), longueur));
+        lu += longueur;
+        plateforme.avance(entete >> 6 == 0 ? 1 : 40 * (entete >> 6));
+    }
+    hote.lien->ferme();
+    plateforme.avance(FIN_MS);
+    return 0;
+}

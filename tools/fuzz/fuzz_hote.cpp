@@ -1,0 +1,76 @@
+// Feeds arbitrary bytes to a host as a peer of its network game would send them. The peer joins
+// the server window, registers and is given seat 1 beside the host's computer players; from then
+// on whatever it sends is the input, cut into receipts by the input's own bytes, with the virtual
+// clock moving between them (a message may come whole, in pieces, or several at once); then it
+// leaves, and the host plays on to the end of its game or a time limit. The host may refuse what
+// it is sent and end the game with a message, but a crash, a read out of bounds or an internal
+// check is a finding.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "net/PartieEnReseau.h"
+#include "platform/Assertion.h"
+#include "platform/TableDesTextes.h"
+#include "support/Separateur.h"
+
+namespace {
+
+// Virtual time the host is given to finish its game once the peer has gone.
+constexpr int FIN_MAXI_MS = 20 * 60 * 1000;
+
+struct Intrus : Lien::Observateur {
+    Intrus(ReseauEnMemoire& reseau, std::uint16_t port) : lien(reseau.nouveauLien()) {
+        lien->setObservateur(this);
+        lien->connecte("127.0.0.1", port);
+    }
+    void recoit(Lien&, const std::string&) override {}
+    void lienFerme(Lien&) override {}
+    void erreurDeLien(Lien&, const std::string&) override {}
+    std::unique_ptr<LienSortant> lien;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    assertion::installe([](const char* expression, const char* source, int ligne) {
+        std::fprintf(stderr, "internal check reached from a peer: %s %s %d\n", expression, source, ligne);
+        std::abort();
+    });
+    // The seats are given by the players' names, which come from the texts.
+    TableDesTextes::globale().charge(std::string(TRUMPWISE_LANG_DIR) + "/fra.txt");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+    PartieEnReseau partie(0, static_cast<unsigned>(taille));
+    partie.autresInscriptions = 1;
+    partie.placement[1] = "Intrus";
+    std::unique_ptr<Intrus> intrus;
+    const auto composeEnOrdre = partie.hote->compose;
+    partie.hote->compose = [&](CompositionDesEquipes& composition) {
+        intrus = std::make_unique<Intrus>(partie.reseau, partie.hote->server->port());
+        partie.avance(20);
+        intrus->lien->envoie(b("{Message_v3.1|{1|0|Intrus|1|0|0|2|77|}|4|100|}"));
+        return composeEnOrdre(composition);
+    };
+    partie.demarre();
+    if (!intrus) return 0;
+
+    // Each receipt: a byte giving its length (1 to 64) and its delay, then that many bytes.
+    std::size_t lu = 0;
+    while (lu < taille && intrus->lien->estOuvert()) {
+        const std::uint8_t entete = donnees[lu++];
+        const std::size_t longueur = std::min<std::size_t>(1 + (entete & 0x3F), taille - lu);
+        intrus->lien->envoie(std::string(reinterpret_cast<const char*>(donnees + lu), longueur));
+        lu += longueur;
+        partie.avance(entete >> 6 == 0 ? 1 : 40 * (entete >> 6));
+    }
+    intrus->lien->ferme();
+    partie.joueJusquALaFin(FIN_MAXI_MS);
+    return 0;
+}

@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the decoders that game files and network messages reach: the game
-// event (alone and as a run of events), the plain record reader and the records carried inside
-// events. Each either decodes or throws an Exception; anything else (a crash, a read out of
-// bounds, an internal check) is a finding, and so is a decoded event that does not come back
+// event (alone and as a run of events), the plain record reader, the records carried inside
+// events, the stream of a link cut into messages, the discovery datagrams and the launch files.
+// Each either decodes or refuses (an Exception, or nothing); anything else (a crash, a read out
+// of bounds, an internal check) is a finding, and so is a decoded event that does not come back
 // the same through its own text or cannot describe itself.
 
 #include <cstddef>
@@ -17,6 +18,9 @@
 #include "events/SettingsPartie.h"
 #include "format/SpacesSeparatedString.h"
 #include "events/Statistiques.h"
+#include "net/LancementDeSession.h"
+#include "net/MessageDeDecouverte.h"
+#include "net/TamponDeReception.h"
 
 namespace {
 
@@ -92,6 +96,40 @@ void chargeStatistiques(const std::string& texte) {
     }
 }
 
+// The stream of a link: the bytes in two receipts, cut where the first byte says. Each message
+// handed on is whole, and what is handed on and what waits are the bytes received, in order.
+void decoupeLeFlux(const std::string& texte) {
+    if (texte.empty()) return;
+    const std::size_t coupure = static_cast<unsigned char>(texte[0]) % texte.size();
+    TamponDeReception tampon;
+    std::string rendu;
+    try {
+        for (const std::string& recu : {texte.substr(0, coupure), texte.substr(coupure)}) {
+            tampon.ajoute(recu);
+            while (const auto message = tampon.suivant()) {
+                if (message->front() != '{' || message->back() != '}') constat("a message handed on is not whole");
+                rendu += *message;
+            }
+        }
+    } catch (const ErreurDeFormat&) {
+        if (!tampon.estVide()) constat("a refused stream is not emptied");
+        return;
+    }
+    if (rendu.size() + tampon.taille() != texte.size() || texte.compare(0, rendu.size(), rendu) != 0)
+        constat("the messages handed on are not the bytes received");
+}
+
+// A datagram from anyone on the local network, and a launch file or link from outside.
+void litDeLExterieur(const std::string& texte) {
+    static_cast<void>(decouverte::estRequete(texte));
+    if (const auto reponse = decouverte::litReponse(texte)) {
+        const auto relue = decouverte::litReponse(decouverte::reponse(*reponse));
+        if (!relue || relue->instance != reponse->instance || relue->port != reponse->port || relue->nom != reponse->nom)
+            constat("a discovery answer does not come back the same");
+    }
+    static_cast<void>(LancementDeSession::lit(texte));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -110,5 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     chargeEnregistrement<OptionsDuJoueur>(texte);
     chargeEnregistrement<SettingsPartie>(texte);
     chargeStatistiques(texte);
+    decoupeLeFlux(texte);
+    litDeLExterieur(texte);
     return 0;
 }

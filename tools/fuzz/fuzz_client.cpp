@@ -7,14 +7,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "FuzzDuReseau.h"
 #include "net/PartieEnReseau.h"
-#include "platform/Assertion.h"
-#include "platform/TableDesTextes.h"
 
 namespace {
 
@@ -35,11 +32,7 @@ struct HoteDuFuzzer : Ecoute::Observateur, Lien::Observateur {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    assertion::installe([](const char* expression, const char* source, int ligne) {
-        std::fprintf(stderr, "internal check reached from a host: %s %s %d\n", expression, source, ligne);
-        std::abort();
-    });
-    TableDesTextes::globale().charge(std::string(TRUMPWISE_LANG_DIR) + "/fra.txt");
+    prepareLeFuzzDuReseau();
     return 0;
 }
 
@@ -61,15 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     plateforme.avance(20);
     if (!hote.lien) return 0;
 
-    // Each receipt: a byte giving its length (1 to 64) and its delay, then that many bytes.
-    std::size_t lu = 0;
-    while (lu < taille && hote.lien->estOuvert()) {
-        const std::uint8_t entete = donnees[lu++];
-        const std::size_t longueur = std::min<std::size_t>(1 + (entete & 0x3F), taille - lu);
-        hote.lien->envoie(std::string(reinterpret_cast<const char*>(donnees + lu), longueur));
-        lu += longueur;
-        plateforme.avance(entete >> 6 == 0 ? 1 : 40 * (entete >> 6));
-    }
+    envoieParRecus(donnees, taille, *hote.lien, [&](int ms) { plateforme.avance(ms); });
     hote.lien->ferme();
     plateforme.avance(FIN_MS);
     return 0;

@@ -8,14 +8,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "FuzzDuReseau.h"
 #include "net/PartieEnReseau.h"
-#include "platform/Assertion.h"
-#include "platform/TableDesTextes.h"
 #include "support/Separateur.h"
 
 namespace {
@@ -37,12 +34,7 @@ struct Intrus : Lien::Observateur {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    assertion::installe([](const char* expression, const char* source, int ligne) {
-        std::fprintf(stderr, "internal check reached from a peer: %s %s %d\n", expression, source, ligne);
-        std::abort();
-    });
-    // The seats are given by the players' names, which come from the texts.
-    TableDesTextes::globale().charge(std::string(TRUMPWISE_LANG_DIR) + "/fra.txt");
+    prepareLeFuzzDuReseau();
     return 0;
 }
 
@@ -61,15 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     partie.demarre();
     if (!intrus) return 0;
 
-    // Each receipt: a byte giving its length (1 to 64) and its delay, then that many bytes.
-    std::size_t lu = 0;
-    while (lu < taille && intrus->lien->estOuvert()) {
-        const std::uint8_t entete = donnees[lu++];
-        const std::size_t longueur = std::min<std::size_t>(1 + (entete & 0x3F), taille - lu);
-        intrus->lien->envoie(std::string(reinterpret_cast<const char*>(donnees + lu), longueur));
-        lu += longueur;
-        partie.avance(entete >> 6 == 0 ? 1 : 40 * (entete >> 6));
-    }
+    envoieParRecus(donnees, taille, *intrus->lien, [&](int ms) { partie.avance(ms); });
     intrus->lien->ferme();
     partie.joueJusquALaFin(FIN_MAXI_MS);
     return 0;

@@ -8,15 +8,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "FuzzDuReseau.h"
 #include "net/PartieEnReseau.h"
-#include "platform/Assertion.h"
-#include "platform/TableDesTextes.h"
 
 namespace {
 
@@ -100,11 +97,7 @@ private:
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    assertion::installe([](const char* expression, const char* source, int ligne) {
-        std::fprintf(stderr, "internal check reached from a peer: %s %s %d\n", expression, source, ligne);
-        std::abort();
-    });
-    TableDesTextes::globale().charge(std::string(TRUMPWISE_LANG_DIR) + "/fra.txt");
+    prepareLeFuzzDuReseau();
     return 0;
 }
 

@@ -1,10 +1,10 @@
-// A whole network game, host and one client, in which the input alters what the client sends:
-// each message is passed on, dropped, sent twice, sent with a byte changed, or followed by an
-// earlier message again, as the input's next bytes say (once the input is spent, all pass). The
-// client's messages are right in form and mostly right in play, so the host meets plays out of
-// turn, for the wrong seat, of cards not held, and repeats, deep into the game. The host and the
-// client may refuse what they are sent and end the game with a message, but a crash, a read out
-// of bounds or an internal check is a finding.
+// A whole network game, host and one client, in which the input alters what passes between them:
+// each message the client sends, and each receipt it gets from the host, is passed on, dropped,
+// doubled, given with a byte changed, or followed by an earlier one again, as the input's next
+// bytes say (once the input is spent, all pass). What passes is right in form and mostly right in
+// play, so each end meets plays out of turn, for the wrong seat, of cards not held, and repeats,
+// deep into the game. Either may refuse what it is sent and end the game with a message, but a
+// crash, a read out of bounds or an internal check is a finding.
 
 #include <cstddef>
 #include <cstdint>
@@ -17,19 +17,19 @@
 
 namespace {
 
-// Virtual time a game may take at most, and how many of the client's messages still pass once
-// the input is spent.
+// Virtual time a game may take at most, and how many messages or receipts still pass once the
+// input is spent.
 constexpr int DUREE_MAXI_MS = 3 * 3600 * 1000;
 constexpr int MESSAGES_APRES_L_ENTREE = 12;
 
-// What the input says of the client's messages, one at a time.
+// What the input says of what passes, one message or receipt at a time.
 class Alterations {
 public:
     Alterations(const std::uint8_t* donnees, std::size_t taille) : donnees_(donnees), taille_(taille) {}
 
-    // The bytes to send for that message.
+    // The bytes to pass on for those.
     std::string altere(const std::string& message) {
-        envoyes_.push_back(message);
+        passes_.push_back(message);
         if (lu_ >= taille_) ++apresLaFin_;
         switch (suivant() % 8) {
             case 0: return "";
@@ -40,13 +40,13 @@ public:
                 change[position] = static_cast<char>(suivant());
                 return change;
             }
-            case 3: return message + envoyes_[suivant() % envoyes_.size()];
+            case 3: return message + passes_[suivant() % passes_.size()];
             default: return message;
         }
     }
 
-    // The input is spent and that many messages have passed since: the rest of the game is
-    // played as the client meant it, and tells nothing more.
+    // The input is spent and that many messages or receipts have passed since: the rest of the
+    // game is played as both ends meant it, and tells nothing more.
     bool finie(int messages) const { return apresLaFin_ >= messages; }
 
 private:
@@ -56,10 +56,10 @@ private:
     std::size_t taille_;
     std::size_t lu_ = 0;
     int apresLaFin_ = 0;
-    std::vector<std::string> envoyes_;
+    std::vector<std::string> passes_;
 };
 
-// The client's link to the host, through which every message goes as the input alters it.
+// The client's link to the host, through which everything passes as the input alters it.
 class LienAltere : public LienSortant, private Lien::Observateur {
 public:
     LienAltere(std::unique_ptr<LienSortant> lien, Alterations& alterations)
@@ -81,7 +81,8 @@ private:
         if (observateur_) observateur_->lienEtabli(*this);
     }
     void recoit(Lien&, const std::string& octets) override {
-        if (observateur_) observateur_->recoit(*this, octets);
+        const std::string alteres = alterations_.altere(octets);
+        if (!alteres.empty() && observateur_) observateur_->recoit(*this, alteres);
     }
     void lienFerme(Lien&) override {
         if (observateur_) observateur_->lienFerme(*this);

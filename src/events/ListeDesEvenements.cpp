@@ -4,6 +4,7 @@
 
 #include "platform/Assertion.h"
 #include "platform/EcritureSure.h"
+#include "platform/Exception.h"
 #include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
 #include "rules/OptionsDuJoueur.h"
@@ -87,6 +88,8 @@ void ListeDesEvenements::ajoute(const EvenementDeJeu& evenement, ModeRejeu mode,
         const std::string texte = std::move(evenementsEnAttente_[etat]);
         evenementsEnAttente_[etat].clear();
         const EvenementDeJeu x(texte);
+        const std::int8_t dernierAvant = dernierNoTraite_;
+        const std::size_t enregistresAvant = enregistrement_.size();
         dernierNoTraite_ = static_cast<std::int8_t>(x.getNoEvenement());
         if (x.getType() != TypeEvenement::FinDePartie) enregistrement_.push_back(texte);
         const std::string description = x.getIntervenant() == EvenementDeJeu::Table
@@ -98,7 +101,17 @@ void ListeDesEvenements::ajoute(const EvenementDeJeu& evenement, ModeRejeu mode,
         TW_ASSERT(positionStringQueueTrouvee, "ListeDesEvenements");
         signaleChangement();
 
-        table_.traiteEvenement(x, description, mode);
+        try {
+            table_.traiteEvenement(x, description, mode);
+        } catch (const Exception&) {
+            // The table refused it (its state did not expect it): it never happened. The record is
+            // the game's file, which could not be loaded again with it, and the right event for
+            // that number may still come.
+            enregistrement_.resize(enregistresAvant);
+            dernierNoTraite_ = dernierAvant;
+            signaleChangement();
+            throw;
+        }
         table_.transmetEvenement(x);
         if (x.getNoEvenement() != arret) table_.demandeProchaineAction(mode);
     }

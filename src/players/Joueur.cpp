@@ -1,6 +1,7 @@
 #include "players/Joueur.h"
 
 #include "platform/Assertion.h"
+#include "platform/Exception.h"
 #include "platform/Plateforme.h"
 #include "platform/TableDesTextes.h"
 #include "events/EvenementDeJeu.h"
@@ -97,8 +98,14 @@ void Joueur::demandeConfirmationAnnonces(const InfoDemande& demande) {
 }
 
 void Joueur::ajouteEvenement(TypeEvenement type, const std::string& donnees, int numero) {
-    listeDesEvenements_.ajoute(
-        EvenementDeJeu(type, donnees, static_cast<EvenementDeJeu::Intervenant>(noJoueur_), numero));
+    try {
+        listeDesEvenements_.ajoute(
+            EvenementDeJeu(type, donnees, static_cast<EvenementDeJeu::Intervenant>(noJoueur_), numero));
+    } catch (const Exception&) {
+        // The table no longer expects this decision: what another computer sent moved it on while
+        // this player thought. The decision is dropped and recorded nowhere; the table asks this
+        // seat again when its turn comes, and the peer's own errors are told where they arrive.
+    }
 }
 
 void Joueur::choixAtoutFait(const StatusAtout& status, int numero) {

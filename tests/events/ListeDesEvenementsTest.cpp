@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "events/ListeDesEvenements.h"
+#include "platform/Exception.h"
 
 namespace {
 
@@ -12,8 +15,12 @@ public:
     std::vector<std::string> descriptions;
     int demandes = 0;
 
+    // The events the table refuses, as it refuses what its state does not expect.
+    std::vector<std::string> refuses;
+
     int etatJeu() const override { return etat; }
     void traiteEvenement(const EvenementDeJeu& e, const std::string& description, ModeRejeu) override {
+        if (std::find(refuses.begin(), refuses.end(), e.save()) != refuses.end()) throw Exception("refused");
         traites.push_back(std::to_string(e.getNoEvenement()));
         descriptions.push_back(description);
     }
@@ -75,4 +82,26 @@ TEST(ListeDesEvenements, TheNetworkAdmitsOnlyRemoteSeatsEvents) {
     EXPECT_TRUE(liste.enQueue().empty());
     liste.recoitDUnClient(distribue(1));
     EXPECT_EQ(table.traites, (std::vector<std::string>{"8"}));
+}
+
+// An event the table refuses never happened: the record, which is the game's file, does not hold
+// it (a file holding it could not be loaded again), and the same number may still come in.
+TEST(ListeDesEvenements, AnEventTheTableRefusesIsNotRecorded) {
+    TableEnregistreuse table;
+    ListeDesEvenements liste(table);
+    int changements = 0;
+    liste.changement = [&] { ++changements; };
+    liste.ajoute(distribue(0));
+    table.refuses.push_back(distribue(1).save());
+    const auto avant = liste.enregistrement();
+    changements = 0;
+    EXPECT_THROW(liste.ajoute(distribue(1)), Exception);
+    EXPECT_EQ(liste.enregistrement(), avant);
+    EXPECT_EQ(liste.dernierNoTraite(), EvenementDeJeu::AttendDistribue1);
+    EXPECT_GT(changements, 0);  // whoever shows or keeps the record sees it as it stands
+
+    table.refuses.clear();
+    liste.ajoute(distribue(1));
+    EXPECT_EQ(table.traites, (std::vector<std::string>{"7", "8"}));
+    EXPECT_EQ(liste.enregistrement().back(), distribue(1).save());
 }

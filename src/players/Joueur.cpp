@@ -103,8 +103,8 @@ void Joueur::ajouteEvenement(TypeEvenement type, const std::string& donnees, int
             EvenementDeJeu(type, donnees, static_cast<EvenementDeJeu::Intervenant>(noJoueur_), numero));
     } catch (const Exception&) {
         // The table no longer expects this decision: what another computer sent moved it on while
-        // this player thought. The decision is dropped and recorded nowhere; the table asks this
-        // seat again when its turn comes, and the peer's own errors are told where they arrive.
+        // this player thought. Dropped, it is recorded nowhere, and the table goes on with the
+        // events that come; a peer's own errors are told where they arrive.
     }
 }
 

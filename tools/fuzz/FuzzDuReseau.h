@@ -14,6 +14,13 @@
 #include "platform/Assertion.h"
 #include "platform/TableDesTextes.h"
 
+// The fuzzer's end of a link: what the other end sends it is not looked at.
+struct BoutDuFuzzer : Lien::Observateur {
+    void recoit(Lien&, const std::string&) override {}
+    void lienFerme(Lien&) override {}
+    void erreurDeLien(Lien&, const std::string&) override {}
+};
+
 // An internal check reached from what the other end sent is a finding; the players' names, by
 // which the seats are given, come from the texts.
 inline void prepareLeFuzzDuReseau() {

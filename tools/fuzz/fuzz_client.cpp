@@ -18,14 +18,11 @@ namespace {
 // Virtual time the client is given once the host has gone.
 constexpr int FIN_MS = 10 * 1000;
 
-struct HoteDuFuzzer : Ecoute::Observateur, Lien::Observateur {
+struct HoteDuFuzzer : Ecoute::Observateur, BoutDuFuzzer {
     void nouveauLien(std::unique_ptr<Lien> nouveau) override {
         lien = std::move(nouveau);
         lien->setObservateur(this);
     }
-    void recoit(Lien&, const std::string&) override {}
-    void lienFerme(Lien&) override {}
-    void erreurDeLien(Lien&, const std::string&) override {}
     std::unique_ptr<Lien> lien;
 };
 

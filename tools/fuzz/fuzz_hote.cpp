@@ -20,14 +20,11 @@ namespace {
 // Virtual time the host is given to finish its game once the peer has gone.
 constexpr int FIN_MAXI_MS = 20 * 60 * 1000;
 
-struct Intrus : Lien::Observateur {
+struct Intrus : BoutDuFuzzer {
     Intrus(ReseauEnMemoire& reseau, std::uint16_t port) : lien(reseau.nouveauLien()) {
         lien->setObservateur(this);
         lien->connecte("127.0.0.1", port);
     }
-    void recoit(Lien&, const std::string&) override {}
-    void lienFerme(Lien&) override {}
-    void erreurDeLien(Lien&, const std::string&) override {}
     std::unique_ptr<LienSortant> lien;
 };
 

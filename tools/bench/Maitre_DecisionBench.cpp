@@ -5,9 +5,19 @@
 // more than one choice), the work counted, and how often the wall-clock safety stop ended one.
 // The master's own trump choice (or chibre) for the leader's hand is timed on each deal too
 // ("trump_"), though the deal is played in the trump drawn, so the cards' figures stay comparable.
+// What the cards are worth: from the second trick on, each card chosen is valued with the true
+// hands laid open against the best card there ("regret": the points its team gives away, before
+// the mode's multiplier; 0 when no card does better), apart for the cards the master votes on
+// (the second trick; the first would take seconds a card to value) and those it solves (third
+// trick on), with the share of the cards that give points away. A master that saw the hands would
+// score 0 on the solved cards: the figure is what the hidden cards cost it, card by card, far less
+// noisy than points over whole games.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
+#include <climits>
 #include <chrono>
 #include <cstdlib>
 #include <vector>
@@ -31,12 +41,36 @@ int nbDonnes() {
 
 std::chrono::steady_clock::time_point horloge() { return std::chrono::steady_clock::now(); }
 
+// How much less than the best card the card `choix` is worth with every hand laid open.
+double regret(Maitre_Solveur& juge, const Partie& partie, const std::array<CarteSet, 4>& mains, int choix) {
+    const auto valeurs = juge.valeursDesCartes(Maitre_PositionOuverte::depuis(partie, mains));
+    int meilleure = INT32_MIN, choisie = INT32_MIN;
+    for (unsigned k = 0; k < valeurs.nombre; ++k) {
+        meilleure = std::max(meilleure, valeurs.cartes[k].valeur);
+        if (valeurs.cartes[k].tag == choix) choisie = valeurs.cartes[k].valeur;
+    }
+    return meilleure - choisie;
+}
+
+double moyenne(const std::vector<double>& valeurs) {
+    double somme = 0;
+    for (const double v : valeurs) somme += v;
+    return valeurs.empty() ? 0 : somme / static_cast<double>(valeurs.size());
+}
+
+double partPositive(const std::vector<double>& valeurs) {
+    double n = 0;
+    for (const double v : valeurs) n += v > 0;
+    return valeurs.empty() ? 0 : n / static_cast<double>(valeurs.size());
+}
+
 void BM_DecisionsDuMaitre(benchmark::State& state) {
     const TypeDePartie& type = TypeDePartiesPossibles::commune()[static_cast<std::size_t>(state.range(0))];
     const JeuDeCartes jeu;
     Maitre_Solveur solveur(19);
     const std::atomic<bool> abandon{false};
-    std::vector<double> durees, durees5, travail, dureesAtout;
+    Maitre_Solveur juge(19);
+    std::vector<double> durees, durees5, travail, dureesAtout, regretsVotes, regretsExacts;
     int arrets = 0;
     for (auto _ : state) {
         KnuthRandom generateur(true);
@@ -59,6 +93,8 @@ void BM_DecisionsDuMaitre(benchmark::State& state) {
                     if (!resultat.parVote) durees5.push_back(ms);
                     travail.push_back(static_cast<double>(resultat.travail));
                     if (resultat.arretDeSecurite) ++arrets;
+                    if (partie.nbCartesJouees() >= 4)
+                        (resultat.parVote ? regretsVotes : regretsExacts).push_back(regret(juge, partie, mains, resultat.choix));
                 }
                 const Carte& carte = Carte::parTag(static_cast<unsigned>(resultat.choix));
                 mains[joueur].erase(carte);
@@ -79,6 +115,10 @@ void BM_DecisionsDuMaitre(benchmark::State& state) {
     state.counters["trump_p95_ms"] = centile(dureesAtout, 0.95);
     state.counters["trump_max_ms"] = centile(dureesAtout, 1.0);
     state.counters["safety_stops"] = arrets;
+    state.counters["vote_regret"] = moyenne(regretsVotes);
+    state.counters["vote_regret_share"] = partPositive(regretsVotes);
+    state.counters["exact_regret"] = moyenne(regretsExacts);
+    state.counters["exact_regret_share"] = partPositive(regretsExacts);
 }
 // Variant 0: the four suits; variant 3: suits, both no-trump orders and zig-zag.
 BENCHMARK(BM_DecisionsDuMaitre)->Arg(0)->Arg(3)->Iterations(1)->Unit(benchmark::kMillisecond);

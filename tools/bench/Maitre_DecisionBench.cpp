@@ -9,15 +9,16 @@
 // hands laid open against the best card there ("regret": the points its team gives away, before
 // the mode's multiplier; 0 when no card does better), apart for the cards the master votes on
 // (the second trick; the first would take seconds a card to value) and those it solves (third
-// trick on), with the share of the cards that give points away. A master that saw the hands would
-// score 0 on the solved cards: the figure is what the hidden cards cost it, card by card, far less
-// noisy than points over whole games.
+// trick on), with its standard error and the share of the cards that give points away. A master
+// that saw the hands would score 0 on the solved cards: the figure is what the hidden cards cost
+// it, card by card.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <climits>
+#include <cmath>
 #include <chrono>
 #include <cstdlib>
 #include <vector>
@@ -56,6 +57,16 @@ double moyenne(const std::vector<double>& valeurs) {
     double somme = 0;
     for (const double v : valeurs) somme += v;
     return valeurs.empty() ? 0 : somme / static_cast<double>(valeurs.size());
+}
+
+// The standard error of that mean: a few cards give away tens of points, most none.
+double erreurType(const std::vector<double>& valeurs) {
+    if (valeurs.size() < 2) return 0;
+    const double m = moyenne(valeurs);
+    double carres = 0;
+    for (const double v : valeurs) carres += (v - m) * (v - m);
+    const double n = static_cast<double>(valeurs.size());
+    return std::sqrt(carres / (n - 1) / n);
 }
 
 double partPositive(const std::vector<double>& valeurs) {
@@ -117,7 +128,9 @@ void BM_DecisionsDuMaitre(benchmark::State& state) {
     state.counters["safety_stops"] = arrets;
     state.counters["vote_regret"] = moyenne(regretsVotes);
     state.counters["vote_regret_share"] = partPositive(regretsVotes);
+    state.counters["vote_regret_se"] = erreurType(regretsVotes);
     state.counters["exact_regret"] = moyenne(regretsExacts);
+    state.counters["exact_regret_se"] = erreurType(regretsExacts);
     state.counters["exact_regret_share"] = partPositive(regretsExacts);
 }
 // Variant 0: the four suits; variant 3: suits, both no-trump orders and zig-zag.

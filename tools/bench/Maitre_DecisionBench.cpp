@@ -7,9 +7,9 @@
 // ("trump_"), though the deal is played in the trump drawn, so the cards' figures stay comparable.
 // What the cards are worth: from the second trick on, each card chosen is valued with the true
 // hands laid open against the best card there ("regret": the points its team gives away, before
-// the mode's multiplier; 0 when no card does better), apart for the cards the master votes on
-// (the second trick; the first would take seconds a card to value) and those it solves (third
-// trick on), with its standard error and the share of the cards that give points away. A master
+// the mode's multiplier; 0 when no card does better), separately for the cards the master votes on
+// (the second trick; those of the first would take seconds each to value) and those it solves
+// (third trick on), with its standard error and the share of the cards that give points away. A master
 // that saw the hands would score 0 on the solved cards: the figure is what the hidden cards cost
 // it, card by card.
 #include <benchmark/benchmark.h>
@@ -17,9 +17,9 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <climits>
-#include <cmath>
 #include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 

@@ -9,20 +9,20 @@
 // hands laid open against the best card there ("regret": the points its team gives away, before
 // the mode's multiplier; 0 when no card does better), separately for the cards the master votes on
 // (the second trick; those of the first would take seconds each to value) and those it solves
-// (third trick on), with its standard error and the share of the cards that give points away. A master
-// that saw the hands would score 0 on the solved cards: the figure is what the hidden cards cost
-// it, card by card.
+// (third trick on), with the half-width of its 95 % interval and the share of the cards that give
+// points away. A master that saw the hands would score 0 on the solved cards: the figure is what
+// the hidden cards cost it, card by card.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
+#include "../arena/Mesures.h"
 #include "Centile.h"
 #include "DonneDuMaitre.h"
 #include "ai/Maitre_ChoixAtout.h"
@@ -53,27 +53,14 @@ double regret(Maitre_Solveur& juge, const Partie& partie, const std::array<Carte
     return meilleure - choisie;
 }
 
-double moyenne(const std::vector<double>& valeurs) {
-    double somme = 0;
-    for (const double v : valeurs) somme += v;
-    return valeurs.empty() ? 0 : somme / static_cast<double>(valeurs.size());
-}
-
-// The standard error of that mean: a few cards give away tens of points, most none.
-double erreurType(const std::vector<double>& valeurs) {
-    if (valeurs.size() < 2) return 0;
-    const double m = moyenne(valeurs);
-    double carres = 0;
-    for (const double v : valeurs) carres += (v - m) * (v - m);
-    const double n = static_cast<double>(valeurs.size());
-    return std::sqrt(carres / (n - 1) / n);
-}
-
-double partPositive(const std::vector<double>& valeurs) {
-    double n = 0;
-    for (const double v : valeurs) n += v > 0;
-    return valeurs.empty() ? 0 : n / static_cast<double>(valeurs.size());
-}
+// The points the cards give away, and whether each gave any.
+struct Regrets {
+    Echantillon points, pertes;
+    void ajoute(double regret) {
+        points.ajoute(regret);
+        pertes.ajoute(regret > 0 ? 1 : 0);
+    }
+};
 
 void BM_DecisionsDuMaitre(benchmark::State& state) {
     const TypeDePartie& type = TypeDePartiesPossibles::commune()[static_cast<std::size_t>(state.range(0))];
@@ -81,7 +68,8 @@ void BM_DecisionsDuMaitre(benchmark::State& state) {
     Maitre_Solveur solveur(19);
     const std::atomic<bool> abandon{false};
     Maitre_Solveur juge(19);
-    std::vector<double> durees, durees5, travail, dureesAtout, regretsVotes, regretsExacts;
+    std::vector<double> durees, durees5, travail, dureesAtout;
+    Regrets regretsVotes, regretsExacts;
     int arrets = 0;
     for (auto _ : state) {
         KnuthRandom generateur(true);
@@ -105,7 +93,7 @@ void BM_DecisionsDuMaitre(benchmark::State& state) {
                     travail.push_back(static_cast<double>(resultat.travail));
                     if (resultat.arretDeSecurite) ++arrets;
                     if (partie.nbCartesJouees() >= 4)
-                        (resultat.parVote ? regretsVotes : regretsExacts).push_back(regret(juge, partie, mains, resultat.choix));
+                        (resultat.parVote ? regretsVotes : regretsExacts).ajoute(regret(juge, partie, mains, resultat.choix));
                 }
                 const Carte& carte = Carte::parTag(static_cast<unsigned>(resultat.choix));
                 mains[joueur].erase(carte);
@@ -126,12 +114,12 @@ void BM_DecisionsDuMaitre(benchmark::State& state) {
     state.counters["trump_p95_ms"] = centile(dureesAtout, 0.95);
     state.counters["trump_max_ms"] = centile(dureesAtout, 1.0);
     state.counters["safety_stops"] = arrets;
-    state.counters["vote_regret"] = moyenne(regretsVotes);
-    state.counters["vote_regret_share"] = partPositive(regretsVotes);
-    state.counters["vote_regret_se"] = erreurType(regretsVotes);
-    state.counters["exact_regret"] = moyenne(regretsExacts);
-    state.counters["exact_regret_se"] = erreurType(regretsExacts);
-    state.counters["exact_regret_share"] = partPositive(regretsExacts);
+    state.counters["vote_regret"] = regretsVotes.points.moyenne();
+    state.counters["vote_regret_ci95"] = regretsVotes.points.demiIntervalle95();
+    state.counters["vote_regret_share"] = regretsVotes.pertes.moyenne();
+    state.counters["exact_regret"] = regretsExacts.points.moyenne();
+    state.counters["exact_regret_ci95"] = regretsExacts.points.demiIntervalle95();
+    state.counters["exact_regret_share"] = regretsExacts.pertes.moyenne();
 }
 // Variant 0: the four suits; variant 3: suits, both no-trump orders and zig-zag.
 BENCHMARK(BM_DecisionsDuMaitre)->Arg(0)->Arg(3)->Iterations(1)->Unit(benchmark::kMillisecond);
